@@ -1,0 +1,74 @@
+#include "ScreenTable.h"
+
+namespace planner {
+
+const ScreenTable &meetingScreens()
+{
+    // One piece per line reads better than literals split at the column limit.
+    // clang-format off
+    static const ScreenTable table{
+        u"Meetings - the Meeting Planner",
+        {
+            {u" The Meeting Planner", Answer::No, {
+                {Join::Paragraph, u"This program will help make your meetings more professional and successful."},
+                {Join::Paragraph, u"This program will:"},
+                {Join::Line, u"-  Help you organise the background work required."},
+                {Join::Line, u"-  Help you plan out the meeting structure."},
+                {Join::Line, u"-  Produce a Work Sheet for your meeting."},
+                {Join::Paragraph, u"Click [ Forward ---> ] to move to the next screen."},
+            }},
+            {u"Meeting - Name.", Answer::Yes, {
+                {Join::Paragraph, u"Please enter a short name for this meeting."},
+            }},
+            {u"Meeting - Where and When.", Answer::Yes, {
+                {Join::Paragraph, u"Please enter the date, time and location of where the meeting will be held."},
+            }},
+            {u"What is the purpose of this meeting?", Answer::Yes, {
+                {Join::Paragraph, u"Please describe what you want to have achieved at the end of the meeting."},
+            }},
+            {u"Background Research.", Answer::Yes, {
+                {Join::Paragraph, u"What background work can you do to make the meeting more successful?"},
+            }},
+            {u" Key Attendee.", Answer::Yes, {
+                {Join::Paragraph, u"What is their personality type and the best way to work successfully with them? Use Velkin to find their type and the techniques that work."},
+                {Join::Paragraph, u"What is their Business Objective? Eg, wants to generate more sales or save costs."},
+                {Join::Paragraph, u"Do they have a personal objective? Eg, wants to find out what you know."},
+            }},
+            {u" Second Key Attendee.", Answer::Yes, {
+                {Join::Paragraph, u"What is their personality type and the best way to work successfully with them? Use Velkin to find their type and the techniques that work."},
+                {Join::Paragraph, u"What is their Business Objective? Eg, wants to generate more sales or save costs."},
+                {Join::Paragraph, u"Do they have a personal objective? Eg, wants to find out what you know."},
+            }},
+            {u" Other Attendees.", Answer::Yes, {
+                {Join::Paragraph, u"Enter details about the other attendees or if it is a large group then enter a profile of them."},
+                {Join::Paragraph, u"Do they share the same wants or needs? People in one industry often share a personality type - if so, enter it here. How can you best get them on side?"},
+            }},
+            {u"The Meeting / Agenda.", Answer::Yes, {
+                {Join::Paragraph, u"Think of the meeting as a journey. It takes the people from where they are at the beginning to where you want them to be at the end."},
+                {Join::Paragraph, u"Enter the planned structure (agenda) of the meeting and the course of action required after it."},
+            }},
+            {u"What to Take.", Answer::Yes, {
+                {Join::Paragraph, u"Enter the things that you need to take to the meeting."},
+                {Join::Paragraph, u"Put each item on a line of its own, so that you can use the Work Sheet as a check list before you leave."},
+            }},
+            {u"General Notes.", Answer::Yes, {
+                {Join::Paragraph, u"Take time now for reflective thought on your meeting plan and add any extra notes. It is the most important and most neglected part of meeting planning."},
+                {Join::Paragraph, u"Who will be there, and why? What do they want? Is the time of day right for them? What handouts can you give the audience?"},
+            }},
+            {u"The Meeting Planner is finished", Answer::No, {
+                {Join::Paragraph, u"You should now have a well structured Meeting plan. "},
+                {Join::Paragraph, u"The next display will give you a summary of your entries that you can print out and use as a Meeting Work Sheet. "},
+                {Join::Paragraph, u"A file of the entries using the title as the name can also be stored in the "},
+                {Join::FolderLine, u"[ "},
+                {Join::Paragraph, u"To format this file in Word - "},
+                {Join::Line, u"   - menu Format --> Style Gallery --> (select a style, eg Professional Report) --> Ok"},
+                {Join::Line, u"     then"},
+                {Join::Line, u"   - menu Format --> Auto Format --> Ok. "},
+                {Join::Line, u"   - to save your changes use menu File --> Save As."},
+            }},
+        }};
+    // clang-format on
+    return table;
+}
+
+} // namespace planner

@@ -1,0 +1,197 @@
+#include "Navigation.h"
+
+#include "PlannerState.h"
+#include "PlannerView.h"
+#include "ScriptBuilder.h"
+#include "ShellTexts.h"
+#include "WorkSheet.h"
+
+using platform::MessageBoxFlags;
+
+namespace planner {
+
+namespace {
+
+constexpr int16_t TypeFinderIndex = 3;
+
+enum Step : int16_t { Finished = 0, Back = 1, Forward = 2, Print = 3, AboutBox = 4 };
+
+} // namespace
+
+Navigation::Navigation(PlannerState &state, PlannerView &view, platform::Platform &platform)
+    : m_state(state)
+    , m_view(view)
+    , m_platform(platform)
+{
+}
+
+void Navigation::ShowMainMenu()
+{
+    m_state.currentScreen = 0;
+    m_view.setCaption(Control::Form, texts::MainMenuCaption.toString());
+    m_view.setCaption(Control::Frame2, texts::MainMenuFrame.toString());
+    m_view.setCaption(Control::Label1, texts::MainMenuTitle.toString());
+    m_view.setCaption(Control::Label2, {});
+    m_view.setControlEnabled(Control::Back, false);
+    m_view.setControlEnabled(Control::Forward, false);
+    m_view.setControlHeight(Control::Frame2, 2535);
+    m_view.setControlVisible(Control::Frame2, true);
+    m_view.setControlHeight(Control::Label2, 2175);
+    m_view.setControlVisible(Control::Frame3, true);
+    m_view.setControlVisible(Control::Text1, false);
+    m_view.setControlVisible(Control::Picture1, false);
+    m_view.setControlVisible(Control::Picture2, true);
+    m_view.setControlVisible(Control::Command2, false);
+    m_view.setControlVisible(Control::Command3, false);
+    m_view.setControlVisible(Control::Print, false);
+}
+
+void Navigation::Command4_Click(int16_t index)
+{
+    if (index == TypeFinderIndex) {
+        startTypeFinder(); // nothing is reported from the tool menu
+        return;
+    }
+    const auto tool = PlannerTool(index);
+    m_state.startTool(tool);
+    m_view.setControlEnabled(Control::Forward, true);
+    m_view.setCaption(Control::Frame2, texts::NotesFrame.toString());
+    buildScript(tool, m_state, m_view, m_platform);
+    m_view.setControlVisible(Control::Picture2, false);
+    m_view.setControlVisible(Control::Command2, true);
+    m_view.setControlVisible(Control::Frame3, false);
+}
+
+void Navigation::Command1_Click(int16_t index)
+{
+    m_view.setControlEnabled(Control::Back, true);
+    // The closing screen and the work sheet keep no answer.
+    if (m_state.screenEnd - 1 > m_state.currentScreen) {
+        Screen &screen = m_state.current();
+        screen.answer = m_view.answerText();
+        if (isNamingTitle(screen.title))
+            m_state.workName = screen.answer;
+    }
+    if (index != Finished && index != AboutBox)
+        m_view.setControlVisible(Control::Picture1, false);
+
+    switch (index) {
+    case Finished:
+        finish();
+        break;
+    case Back:
+        back();
+        break;
+    case Forward:
+        forward();
+        break;
+    case AboutBox:
+        if (m_state.currentScreen == 0)
+            m_view.setControlEnabled(Control::Back, false);
+        break;
+    default:
+        break;
+    }
+}
+
+void Navigation::Command2_Click()
+{
+    if (startTypeFinder() == platform::StartResult::FileNotFound) {
+        m_platform.messageBox(texts::TypeFinderMissing + m_platform.programFolder()
+                                  + texts::TypeFinderMissingEnd,
+                              MessageBoxFlags::OkOnly, texts::AppTitle.toString());
+    }
+}
+
+void Navigation::finish()
+{
+    if (m_state.toolName.isEmpty() || m_state.currentScreen == 0) {
+        m_view.closeWindow();
+        return;
+    }
+    const int answer = m_platform.messageBox(texts::ExitQuestion + m_state.toolName + u'?',
+                                             MessageBoxFlags::YesNo | MessageBoxFlags::Question,
+                                             texts::AppTitle.toString());
+    if (answer == platform::Yes)
+        ShowMainMenu();
+}
+
+void Navigation::back()
+{
+    if (m_state.currentScreen <= 2)
+        return;
+    m_view.setControlVisible(Control::Print, false);
+    --m_state.currentScreen;
+    ShowScreen();
+}
+
+void Navigation::forward()
+{
+    const Screen &screen = m_state.current();
+    if (isNamingTitle(screen.title) && screen.answer.isEmpty()) {
+        m_platform.messageBox(texts::MustEnter + screen.title, MessageBoxFlags::OkOnly,
+                              texts::AppTitle.toString());
+        m_view.focusControl(Control::Text1);
+        return;
+    }
+    m_view.setControlVisible(Control::Print, false);
+    ++m_state.currentScreen;
+    if (m_state.currentScreen > m_state.screenEnd)
+        m_state.currentScreen = m_state.screenEnd;
+    ShowScreen();
+}
+
+void Navigation::ShowScreen()
+{
+    const int16_t k = m_state.currentScreen;
+    m_view.setControlEnabled(Control::Back, k >= 3);
+    m_view.setControlEnabled(Control::Forward, true);
+    const Screen &screen = m_state.screen(k);
+    if (screen.title.isEmpty() && screen.guidance.isEmpty()) {
+        ComposeWorkSheet();
+        return;
+    }
+    m_view.setControlVisible(Control::Frame2, true);
+    m_view.setControlTop(Control::Text1, 3480);
+    m_view.setControlVisible(Control::Command3, false);
+    if (isNamingTitle(screen.title)) {
+        m_view.setControlHeight(Control::Text1, 300);
+        m_view.setAnswerMaxLength(40);
+    } else {
+        m_view.setControlHeight(Control::Text1, 2175);
+        m_view.setAnswerMaxLength(0);
+    }
+    const bool takesAnswer = screen.takesAnswer == TrueFlag;
+    m_view.setControlVisible(Control::Text1, takesAnswer);
+    // Without an answer box the guidance takes its room.
+    m_view.setControlHeight(Control::Frame2, takesAnswer ? 2535 : 4800);
+    m_view.setControlHeight(Control::Label2, takesAnswer ? 2175 : 4500);
+    m_view.setCaption(Control::Label1, screen.title);
+    m_view.setCaption(Control::Label2, screen.guidance);
+    if (k > 1)
+        m_view.setAnswerText(screen.answer);
+    if (takesAnswer)
+        m_view.focusControl(Control::Text1);
+}
+
+void Navigation::ComposeWorkSheet()
+{
+    --m_state.currentScreen; // the sheet is shown "on" the closing screen
+    m_view.setCaption(Control::Label1, m_state.toolName + texts::SummarySuffix);
+    m_view.setControlVisible(Control::Frame2, false);
+    m_view.setControlVisible(Control::Text1, true);
+    m_view.setControlTop(Control::Text1, 720);
+    m_view.setControlHeight(Control::Text1, 4800);
+    m_view.setAnswerText(workSheetText(m_state));
+    m_view.setControlVisible(Control::Print, true);
+    m_view.setControlVisible(Control::Command3, true);
+    m_view.setControlEnabled(Control::Forward, false);
+    m_view.focusControl(Control::Text1);
+}
+
+platform::StartResult Navigation::startTypeFinder()
+{
+    return m_platform.startProgram(m_platform.programFolder() + u'/' + texts::TypeFinderProgram);
+}
+
+} // namespace planner

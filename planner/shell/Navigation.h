@@ -1,0 +1,40 @@
+#pragma once
+
+#include "Platform.h"
+
+#include <cstdint>
+
+namespace planner {
+
+struct PlannerState;
+class PlannerView;
+
+// The tool menu and the step buttons: what each press does to the planner
+// state and to the window.
+class Navigation
+{
+public:
+    Navigation(PlannerState &state, PlannerView &view, platform::Platform &platform);
+
+    void ShowMainMenu();
+    // A tool-menu button: index 3 starts the type finder, the others a planner.
+    void Command4_Click(int16_t index);
+    // A step button: 0 Finished, 1 Back, 2 Forward, 3 Print, 4 AboutBox.
+    void Command1_Click(int16_t index);
+    // The type-finder button of a planner screen.
+    void Command2_Click();
+
+private:
+    void ShowScreen();
+    void ComposeWorkSheet();
+    void finish();
+    void back();
+    void forward();
+    platform::StartResult startTypeFinder();
+
+    PlannerState &m_state;
+    PlannerView &m_view;
+    platform::Platform &m_platform;
+};
+
+} // namespace planner

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+namespace planner {
+
+// The controls of the main window that the planner logic drives.
+enum class Control {
+    Form,     // the window itself; its caption is the window title
+    Label1,   // screen title
+    Frame2,   // frame around the guidance
+    Label2,   // guidance
+    Text1,    // answer box, and the work sheet at the end
+    Command3, // Save to Disk
+    Frame3,   // tool menu
+    Picture1, // picture of a planner's first screen
+    Picture2, // picture of the tool menu
+    Command2, // starts the type finder from a planner screen
+    Finished, // step buttons, Command1 index 0 to 4
+    Back,
+    Forward,
+    Print,
+    AboutBox,
+};
+
+// What the planner logic asks of its window. Positions and sizes are in twips.
+class PlannerView
+{
+public:
+    virtual ~PlannerView() = default;
+
+    virtual void setCaption(Control control, const QString &caption) = 0;
+    virtual void setControlVisible(Control control, bool visible) = 0;
+    virtual void setControlEnabled(Control control, bool enabled) = 0;
+    virtual void setControlTop(Control control, int twips) = 0;
+    virtual void setControlHeight(Control control, int twips) = 0;
+    virtual void focusControl(Control control) = 0;
+
+    // The answer box's text, every line break as "\r\n".
+    virtual QString answerText() const = 0;
+    virtual void setAnswerText(const QString &text) = 0;
+    // 0 means no limit.
+    virtual void setAnswerMaxLength(int length) = 0;
+
+    virtual void closeWindow() = 0;
+};
+
+} // namespace planner
