@@ -32,16 +32,15 @@ const ScreenTable &presentationScreens()
             {u"Background Research - Knowing your audience?", Answer::Yes, {
                 {Join::Paragraph, u"What can you read, look up on the Internet or who can you talk to that will help you know your audience better?"},
                 {Join::Paragraph, u"What do you know of their industry? Is there a common problem you can help them solve? What would they like to hear?"},
-                {Join::Paragraph, u"Do they know and trust you? If not, build confidence before you try to sell."},
+                {Join::Paragraph, u"Do they know you, and do they have faith and confidence in you? If not, your presentation may have to build these first rather than just try to sell."},
             }},
-            // The exact pieces below fill most of the screen, so the first question stays on one line.
             {u" Key Attendee.", Answer::Yes, {
-                {Join::Paragraph, u"What is their personality type and how best to work with them? Use Velkin."},
+                {Join::Paragraph, u"What is their personality type, and what is the best way to work successfully with them? Velkin will help you find their type and the techniques that suit it."},
                 {Join::Paragraph, u"What is their business objective? Eg, wants to generate more sales or save costs."},
                 {Join::Paragraph, u"Do they have a personal objective? Eg, wants a promotion, has been burnt by previous projects so now tries to avoid them."},
             }},
             {u" Second Key Attendee.", Answer::Yes, {
-                {Join::Paragraph, u"What is their personality type and how best to work with them? Use Velkin."},
+                {Join::Paragraph, u"What is their personality type, and what is the best way to work successfully with them? Velkin will help you find their type and the techniques that suit it."},
                 {Join::Paragraph, u"What is their Business Objective? Eg, wants to generate more sales or save costs."},
                 {Join::Paragraph, u"Do they have a personal objective? Eg, wants a promotion, has been burnt by previous projects so now tries to avoid them."},
             }},
@@ -63,7 +62,7 @@ const ScreenTable &presentationScreens()
             {u"Strong Opening.", Answer::Yes, {
                 {Join::Paragraph, u"All presentations need a strong opening. You need to get people to sit up and take notice of what you have to say."},
                 {Join::Paragraph, u"Eg, not 'Today I will tell you about our service', but 'Our last 20 customers cut their costs by 30% in the first year.'"},
-                {Join::Paragraph, u"Your opening need not be spoken - a display or gimmick can work, with care."},
+                {Join::Paragraph, u"The opening need not be spoken: a striking visual display or a gimmick can grab attention too, but use it with care."},
             }},
             // The well-digging project runs as one example from here to Future Action.
             {u"Summary of your Presentation.", Answer::Yes, {
@@ -101,7 +100,7 @@ const ScreenTable &presentationScreens()
             {u" The Presentation Planner is finished", Answer::No, {
                 {Join::Paragraph, u"You should now have a well structured presentation tailored to achieve your goals and meet your audience's needs. "},
                 {Join::Paragraph, u"Audio Visuals - Follow your printed Work Sheet from 'Strong Opening' to 'Future Action' for the information and structure of your audio visuals."},
-                {Join::Paragraph, u"Practise alone, then in front of peers who can give constructive feedback."},
+                {Join::Paragraph, u"Practise, practise, practise: first on your own, then, if you can, in front of peers who will give you honest, constructive feedback."},
                 {Join::Paragraph, u"The next display will give you a summary of your entries that you can print out and use as a Presentation Work Sheet. "},
                 {Join::Paragraph, u"A file of the entries using the title as the name can also be stored in the "},
                 {Join::FolderLine, u" [ "},

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolButton>
 
 using platform::twipsRect;
 
@@ -193,12 +194,21 @@ void frmPresenting::createControls()
     m_text1->setGeometry(twipsRect(480, 3480, 7935, 2055));
     m_text1->installEventFilter(this);
 
-    m_command3 = button(m_frame1, QStringLiteral("Command3"), SaveButton, 615, 735, LightYellow);
-    m_command3->setIconSize(QSize(20, 20));
+    // Too narrow for its caption on one line: the picture above, the words below it.
+    m_command3 = new QToolButton(m_frame1);
+    m_command3->setObjectName(QStringLiteral("Command3"));
     m_command3->setText(QStringLiteral("Save to\nDisk"));
     m_command3->setAccessibleName(SaveButton.caption.toString());
-    m_command3->setStyleSheet(QStringLiteral("padding: 0px;"));
-    connect(m_command3, &QPushButton::clicked, this, [] {});
+    m_command3->setToolTip(SaveButton.toolTip.toString());
+    m_command3->setIcon(art(SaveButton.icon));
+    m_command3->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_command3->setGeometry(twipsRect(SaveButton.left, SaveButton.top, 615, 735));
+    m_command3->setFocusPolicy(Qt::StrongFocus);
+    QFont small = m_command3->font();
+    small.setPointSizeF(7.5);
+    m_command3->setFont(small);
+    setColour(m_command3, QPalette::Button, LightYellow);
+    m_command3->setAutoFillBackground(true);
 
     m_frame3 = frame(this, QStringLiteral("Frame3"), twipsRect(720, 1080, 7695, 2175));
     m_frame3->setAccessibleName(QStringLiteral("Tools"));

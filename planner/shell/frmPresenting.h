@@ -12,6 +12,7 @@ class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QPushButton;
+class QToolButton;
 
 namespace platform {
 class Platform;
@@ -67,7 +68,7 @@ private:
     QGroupBox *m_frame2 = nullptr;
     QLabel *m_label2 = nullptr;
     AnswerBox *m_text1 = nullptr;
-    QPushButton *m_command3 = nullptr;
+    QToolButton *m_command3 = nullptr;
     QGroupBox *m_frame3 = nullptr;
     std::array<QPushButton *, 5> m_command4{};
     std::array<QLabel *, 5> m_label3{};

@@ -1,6 +1,6 @@
-#include "PlannerView.h"
 #include "ScriptBuilder.h"
 
+#include "CaptionView.h"
 #include "FakePlatform.h"
 
 #include <gtest/gtest.h>
@@ -8,24 +8,6 @@
 using namespace planner;
 
 namespace {
-
-// Takes what a builder shows and keeps the captions.
-class CaptionView final : public PlannerView
-{
-public:
-    void setCaption(Control control, const QString &caption) override { captions[int(control)] = caption; }
-    void setControlVisible(Control, bool) override {}
-    void setControlEnabled(Control, bool) override {}
-    void setControlTop(Control, int) override {}
-    void setControlHeight(Control, int) override {}
-    void focusControl(Control) override {}
-    QString answerText() const override { return {}; }
-    void setAnswerText(const QString &) override {}
-    void setAnswerMaxLength(int) override {}
-    void closeWindow() override {}
-
-    std::map<int, QString> captions;
-};
 
 TEST(ScriptBuilder, PiecesJoinAsTheirMarksSay)
 {
@@ -75,9 +57,9 @@ TEST(ScriptBuilder, FillsTheStateAndShowsTheFirstScreen)
     EXPECT_EQ(state.screen(2).takesAnswer, -1);
     EXPECT_EQ(state.screen(3).guidance, u"Bye.");
     EXPECT_TRUE(state.screen(4).title.isEmpty() && state.screen(4).guidance.isEmpty());
-    EXPECT_EQ(view.captions[int(Control::Form)], u"Tests - the Test Planner");
-    EXPECT_EQ(view.captions[int(Control::Label1)], u" Welcome");
-    EXPECT_EQ(view.captions[int(Control::Label2)], u"\r\nHello.");
+    EXPECT_EQ(view.captions[Control::Form], u"Tests - the Test Planner");
+    EXPECT_EQ(view.captions[Control::Label1], u" Welcome");
+    EXPECT_EQ(view.captions[Control::Label2], u"\r\nHello.");
 }
 
 } // namespace
