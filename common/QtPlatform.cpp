@@ -54,9 +54,8 @@ StartResult QtPlatform::startProgram(const QString &path)
 {
     if (!QFileInfo(path).isFile())
         return StartResult::FileNotFound;
-    return QProcess::startDetached(path, {}, QFileInfo(path).absolutePath())
-        ? StartResult::Started
-        : StartResult::Failed;
+    return QProcess::startDetached(path, {}, QFileInfo(path).absolutePath()) ? StartResult::Started
+                                                                             : StartResult::Failed;
 }
 
 bool QtPlatform::createFolder(const QString &path)

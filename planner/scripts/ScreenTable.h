@@ -8,12 +8,12 @@ namespace planner {
 
 // How a guidance piece joins the text built before it.
 enum class Join {
-    Paragraph,         // the first piece: one line break before it; any later piece: a blank line
-    Line,              // one line break, no blank line
-    Flush,             // nothing: the guidance starts directly with this piece
+    Paragraph, // the first piece: one line break before it; any later piece: a blank line
+    Line, // one line break, no blank line
+    Flush, // nothing: the guidance starts directly with this piece
     IndentedParagraph, // a blank line, then five blanks
-    IndentedLine,      // one line break, then five blanks
-    FolderLine,        // one line break, the piece, the program folder, then "/Docs  ] directory."
+    IndentedLine, // one line break, then five blanks
+    FolderLine, // one line break, the piece, the program folder, then "/Docs  ] directory."
 };
 
 struct Piece

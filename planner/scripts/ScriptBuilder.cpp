@@ -1,7 +1,7 @@
 #include "ScriptBuilder.h"
 
-#include "Platform.h"
 #include "PlannerView.h"
+#include "Platform.h"
 
 namespace planner {
 
@@ -58,7 +58,9 @@ void buildScript(const ScreenTable &table, PlannerState &state, PlannerView &vie
 {
     state.currentScreen = 1;
     int16_t i = 1;
-    const auto folder = [&platform] { return platform.programFolder(); };
+    const auto folder = [&platform] {
+        return platform.programFolder();
+    };
     for (const ScreenRow &row : table.rows) {
         Screen &screen = state.screen(i);
         screen.title = row.title.toString();

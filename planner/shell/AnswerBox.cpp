@@ -12,8 +12,7 @@ namespace {
 
 bool isLineBreak(QChar c)
 {
-    return c == u'\n' || c == u'\r' || c == QChar::LineSeparator
-        || c == QChar::ParagraphSeparator;
+    return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
 }
 
 } // namespace

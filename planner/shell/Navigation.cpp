@@ -22,8 +22,7 @@ Navigation::Navigation(PlannerState &state, PlannerView &view, platform::Platfor
     : m_state(state)
     , m_view(view)
     , m_platform(platform)
-{
-}
+{ }
 
 void Navigation::ShowMainMenu()
 {

@@ -33,7 +33,7 @@ struct PlannerState
 
     std::array<Screen, Capacity> script;
     int16_t currentScreen = 0; // 0 is the tool menu
-    int16_t screenEnd = 0;     // one past the last screen of the script
+    int16_t screenEnd = 0; // one past the last screen of the script
     QString toolName;
     QString workName;
     int16_t activeTool = 0; // a PlannerTool value

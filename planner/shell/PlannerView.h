@@ -6,13 +6,13 @@ namespace planner {
 
 // The controls of the main window that the planner logic drives.
 enum class Control {
-    Form,     // the window itself; its caption is the window title
-    Label1,   // screen title
-    Frame2,   // frame around the guidance
-    Label2,   // guidance
-    Text1,    // answer box, and the work sheet at the end
+    Form, // the window itself; its caption is the window title
+    Label1, // screen title
+    Frame2, // frame around the guidance
+    Label2, // guidance
+    Text1, // answer box, and the work sheet at the end
     Command3, // Save to Disk
-    Frame3,   // tool menu
+    Frame3, // tool menu
     Picture1, // picture of a planner's first screen
     Picture2, // picture of the tool menu
     Command2, // starts the type finder from a planner screen

@@ -54,15 +54,20 @@ struct ToolSpec
 // Command4 and Label3, by index; the tops put the type finder first.
 constexpr std::array<ToolSpec, 5> Tools{{
     {{u"Presentation Planner", u"Click to use the Presentation Planner", 120, 440, u"presentation"},
-     u"-  to help you give professional presentations.", 500},
+     u"-  to help you give professional presentations.",
+     500},
     {{u"Meeting Planner", u"Click to use the Meeting Planner", 120, 880, u"meeting"},
-     u"-  to help you get the most from meetings.", 940},
+     u"-  to help you get the most from meetings.",
+     940},
     {{u"Strategy Planner", u"Click to use the Strategy Planner", 120, 1320, u"strategy"},
-     u"-  to help you develop stratagies for important tasks.", 1380},
+     u"-  to help you develop stratagies for important tasks.",
+     1380},
     {{u"Velkin", u"Click to use Velkin", 120, 0, u"velkin"},
-     u"-  to help you to determine a person's personality type.", 100},
+     u"-  to help you to determine a person's personality type.",
+     100},
     {{u"Phone Call Planner", u"Click to use the Phone Call Planner", 120, 1760, u"phone"},
-     u"-  to help  make your important calls more effective.", 1780},
+     u"-  to help  make your important calls more effective.",
+     1780},
 }};
 
 constexpr ButtonSpec SaveButton{u"Save to Disk", u" Click to save this information to disk ", 7440,
@@ -228,11 +233,11 @@ void frmPresenting::createControls()
         m_label3[i]->setText(tool.description.toString());
     }
 
-    m_picture1 = picture(this, QStringLiteral("Picture1"), u"picture1",
-                         QStringLiteral("Planning picture"));
+    m_picture1 =
+        picture(this, QStringLiteral("Picture1"), u"picture1", QStringLiteral("Planning picture"));
     m_picture1->hide();
-    m_picture2 = picture(this, QStringLiteral("Picture2"), u"picture2",
-                         QStringLiteral("Orvanta picture"));
+    m_picture2 =
+        picture(this, QStringLiteral("Picture2"), u"picture2", QStringLiteral("Orvanta picture"));
     m_picture2->setAutoFillBackground(true);
     setColour(m_picture2, QPalette::Window, Qt::white);
 
@@ -248,7 +253,7 @@ void frmPresenting::createControls()
     m_command2->hide();
     connect(m_command2, &QPushButton::clicked, this, [this] { m_navigation.Command2_Click(); });
 
-    // Keyboard order follows the screen: tools top to bottom, the box, then the buttons left to right.
+    // Keyboard order follows the screen: the tools, the box, then the buttons left to right.
     QWidget *order[] = {m_command4[3], m_command4[0], m_command4[1], m_command4[2], m_command4[4],
                         m_text1,       m_command3,    m_command1[0], m_command1[4], m_command1[3],
                         m_command2,    m_command1[1], m_command1[2]};

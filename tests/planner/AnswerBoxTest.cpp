@@ -95,14 +95,17 @@ TEST_F(AnswerBox, TheTallBoxTakesLinesAndPlainTextOnly)
     paste(QStringLiteral("Room 4\nMonday"), QStringLiteral("<h1>Room 4</h1><p>Monday</p>"));
     QTest::keyClick(box(), Qt::Key_Return);
     type(QString(200, u'a'));
+    QTest::keyClick(box(), Qt::Key_Return, Qt::ShiftModifier);
+    type(QStringLiteral("end"));
     press(Forward);
-    EXPECT_EQ(state().screen(3).answer, u"Room 4\r\nMonday\r\n" + QString(200, u'a'));
+    EXPECT_EQ(state().screen(3).answer, u"Room 4\r\nMonday\r\n" + QString(200, u'a') + u"\r\nend");
 }
 
 TEST_F(AnswerBox, EveryCharacterComesBackAsTyped)
 {
     toTallBox();
-    const QString typed = QString::fromUtf16(u"Caf\u00e9\u00a0\u20ac 5\u00a0000, \u4f1a\u8b70 \U0001F600");
+    const QString typed =
+        QString::fromUtf16(u"Caf\u00e9\u00a0\u20ac 5\u00a0000, \u4f1a\u8b70 \U0001F600");
     box()->insertPlainText(typed);
     press(Forward);
     EXPECT_EQ(state().screen(3).answer, typed); // the non-breaking spaces too

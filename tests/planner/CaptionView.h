@@ -12,15 +12,15 @@ public:
     {
         captions[control] = caption;
     }
-    void setControlVisible(planner::Control, bool) override {}
-    void setControlEnabled(planner::Control, bool) override {}
-    void setControlTop(planner::Control, int) override {}
-    void setControlHeight(planner::Control, int) override {}
-    void focusControl(planner::Control) override {}
+    void setControlVisible(planner::Control, bool) override { }
+    void setControlEnabled(planner::Control, bool) override { }
+    void setControlTop(planner::Control, int) override { }
+    void setControlHeight(planner::Control, int) override { }
+    void focusControl(planner::Control) override { }
     QString answerText() const override { return {}; }
-    void setAnswerText(const QString &) override {}
-    void setAnswerMaxLength(int) override {}
-    void closeWindow() override {}
+    void setAnswerText(const QString &) override { }
+    void setAnswerMaxLength(int) override { }
+    void closeWindow() override { }
 
     std::map<planner::Control, QString> captions;
 };

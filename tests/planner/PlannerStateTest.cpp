@@ -6,8 +6,8 @@ using namespace planner;
 
 TEST(PlannerState, NamingTitlesMatchExactly)
 {
-    for (const char16_t *title :
-         {u"Presentation - Title.", u"Meeting - Name.", u"Task - Name.", u"Phone Call - Description."})
+    for (const char16_t *title : {u"Presentation - Title.", u"Meeting - Name.", u"Task - Name.",
+                                  u"Phone Call - Description."})
         EXPECT_TRUE(isNamingTitle(QString::fromUtf16(title)));
     for (const char16_t *title :
          {u"Meeting - Name", u"meeting - name.", u" Meeting - Name.", u"Meeting - Name. ", u""})
@@ -18,7 +18,8 @@ TEST(PlannerState, StartingAToolClearsTheScriptButKeepsTheName)
 {
     PlannerState state;
     for (int16_t i = 0; i < PlannerState::Capacity; ++i)
-        state.screen(i) = {QStringLiteral("title"), QStringLiteral("guidance"), TrueFlag, QStringLiteral("answer")};
+        state.screen(i) = {QStringLiteral("title"), QStringLiteral("guidance"), TrueFlag,
+                           QStringLiteral("answer")};
     state.currentScreen = 7;
     state.screenEnd = 13;
     state.workName = QStringLiteral("Budget review");

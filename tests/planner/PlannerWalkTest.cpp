@@ -4,6 +4,8 @@
 
 #include <map>
 
+// Expected texts keep one line of text to a line of code.
+// clang-format off
 namespace {
 
 QString lines(std::initializer_list<const char16_t *> lines)
@@ -144,3 +146,4 @@ TEST_F(PlannerWalk, PhoneCallPlannerAfterAnotherPlanner)
 }
 
 } // namespace
+// clang-format on

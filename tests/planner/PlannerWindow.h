@@ -30,16 +30,21 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
-    template<typename T = QWidget>
-    T *find(const QString &name) const
+    template<typename T = QWidget> T *find(const QString &name) const
     {
         T *child = window->findChild<T *>(name);
         EXPECT_NE(child, nullptr) << name.toStdString();
         return child;
     }
 
-    QPushButton *step(Step index) const { return find<QPushButton>(u"Command1_" + QString::number(index)); }
-    QPushButton *tool(Tool index) const { return find<QPushButton>(u"Command4_" + QString::number(index)); }
+    QPushButton *step(Step index) const
+    {
+        return find<QPushButton>(u"Command1_" + QString::number(index));
+    }
+    QPushButton *tool(Tool index) const
+    {
+        return find<QPushButton>(u"Command4_" + QString::number(index));
+    }
     QPlainTextEdit *box() const { return find<QPlainTextEdit>(QStringLiteral("Text1")); }
     QString title() const { return find<QLabel>(QStringLiteral("Label1"))->text(); }
     QString guidance() const { return find<QLabel>(QStringLiteral("Label2"))->text(); }

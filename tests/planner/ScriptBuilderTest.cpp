@@ -16,19 +16,21 @@ TEST(ScriptBuilder, PiecesJoinAsTheirMarksSay)
         ++folderReads;
         return QStringLiteral("/home/sam/orvanta");
     };
-    EXPECT_EQ(composeGuidance({{Join::Paragraph, u"One."}, {Join::Paragraph, u"Two."},
-                               {Join::Line, u"Three."}},
-                              folder),
+    EXPECT_EQ(composeGuidance(
+                  {{Join::Paragraph, u"One."}, {Join::Paragraph, u"Two."}, {Join::Line, u"Three."}},
+                  folder),
               u"\r\nOne.\r\n\r\nTwo.\r\nThree.");
     EXPECT_EQ(composeGuidance({{Join::Flush, u"Body."}, {Join::Paragraph, u"Next."}}, folder),
               u"Body.\r\n\r\nNext.");
-    EXPECT_EQ(composeGuidance({{Join::Paragraph, u"Flow:"}, {Join::IndentedParagraph, u"-  A"},
+    EXPECT_EQ(composeGuidance({{Join::Paragraph, u"Flow:"},
+                               {Join::IndentedParagraph, u"-  A"},
                                {Join::IndentedLine, u"-  B"}},
                               folder),
               u"\r\nFlow:\r\n\r\n     -  A\r\n     -  B");
     EXPECT_EQ(folderReads, 0);
 
-    EXPECT_EQ(composeGuidance({{Join::Paragraph, u"stored in the "}, {Join::FolderLine, u"[ "},
+    EXPECT_EQ(composeGuidance({{Join::Paragraph, u"stored in the "},
+                               {Join::FolderLine, u"[ "},
                                {Join::Paragraph, u"To format"}},
                               folder),
               u"\r\nstored in the \r\n[ /home/sam/orvanta/Docs  ] directory.\r\n\r\nTo format");
@@ -37,10 +39,11 @@ TEST(ScriptBuilder, PiecesJoinAsTheirMarksSay)
 
 TEST(ScriptBuilder, FillsTheStateAndShowsTheFirstScreen)
 {
-    const ScreenTable table{u"Tests - the Test Planner",
-                            {{u" Welcome", Answer::No, {{Join::Paragraph, u"Hello."}}},
-                             {u"Meeting - Name.", Answer::Yes, {{Join::Paragraph, u"Name it."}}},
-                             {u"The Test Planner is finished", Answer::No, {{Join::Flush, u"Bye."}}}}};
+    const ScreenTable table{
+        u"Tests - the Test Planner",
+        {{u" Welcome", Answer::No, {{Join::Paragraph, u"Hello."}}},
+         {u"Meeting - Name.", Answer::Yes, {{Join::Paragraph, u"Name it."}}},
+         {u"The Test Planner is finished", Answer::No, {{Join::Flush, u"Bye."}}}}};
     PlannerState state;
     state.startTool(PlannerTool::Meeting);
     state.screen(4).takesAnswer = TrueFlag; // left from an earlier planner

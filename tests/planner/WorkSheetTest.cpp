@@ -1,5 +1,5 @@
-#include "PlannerState.h"
 #include "WorkSheet.h"
+#include "PlannerState.h"
 
 #include <QElapsedTimer>
 
@@ -78,8 +78,7 @@ TEST(WorkSheet, ComposesLongAnswersInLinearTime)
     QElapsedTimer timer;
     timer.start();
     const QString sheet = workSheetText(state);
-    EXPECT_EQ(sheet.size(), 2 + 20 * document.size() + 19 * 4 + 20 * 4
-                                + 8 * 9 + 12 * 10);
+    EXPECT_EQ(sheet.size(), 2 + 20 * document.size() + 19 * 4 + 20 * 4 + 8 * 9 + 12 * 10);
     EXPECT_LT(timer.elapsed(), 1000);
 }
 

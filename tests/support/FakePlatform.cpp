@@ -12,8 +12,7 @@ class FakeTextPrinter final : public platform::TextPrinter
 public:
     explicit FakeTextPrinter(FakePlatform &platform)
         : m_platform(platform)
-    {
-    }
+    { }
 
     void setFontName(const QString &name) override { record(u"font " + name); }
     void setFontSize(double points) override { record(u"size " + QString::number(points)); }

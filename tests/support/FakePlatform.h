@@ -23,7 +23,11 @@ public:
     };
 
     int messageBox(const QString &text, int flags, const QString &title) override;
-    QString programFolder() const override { return folder; }
+    QString programFolder() const override
+    {
+        ++folderReads;
+        return folder;
+    }
     platform::StartResult startProgram(const QString &path) override;
     bool createFolder(const QString &path) override { return m_files.createFolder(path); }
     bool writeTextFile(const QString &path, const QString &text, QString &reason) override;
@@ -35,6 +39,7 @@ public:
 
     // What the tests script and read.
     QString folder = QStringLiteral("/opt/orvanta");
+    mutable int folderReads = 0;
     std::deque<int> answers; // for Yes/No boxes, in order
     std::vector<Box> boxes;
     platform::StartResult startResult = platform::StartResult::Started;

@@ -1,0 +1,68 @@
+#include "TraitTest.h"
+
+#include "PersonalityType.h"
+#include "TraitTable.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace typefinder {
+
+TraitTest::TraitTest(const TraitTable &table)
+    : m_table(table)
+{ }
+
+void TraitTest::start()
+{
+    m_questionPosition = 1;
+    m_questionNumber = 1;
+}
+
+bool TraitTest::answer(int index)
+{
+    if (index >= 1 && index <= 4) {
+        const QString letter = m_table.row(int16_t(m_questionPosition + index - 1)).typeLetter;
+        if (const std::optional<PersonalityType> type = typeFromLetter(letter))
+            ++m_counts[int(*type)];
+    }
+    m_questionPosition += 4;
+    ++m_questionNumber;
+    return !m_table.row(m_questionPosition).text.isEmpty();
+}
+
+QString TraitTest::answerText(int index) const
+{
+    return m_table.row(int16_t(m_questionPosition + index - 1)).text;
+}
+
+QString TraitTest::result() const
+{
+    int leader = 0;
+    for (int i = 1; i < 4; ++i) {
+        if (m_counts[i] > m_counts[leader])
+            leader = i;
+    }
+    return m_counts[leader] > 0 ? typeLetter(allTypes[leader]) : QString();
+}
+
+std::array<TraitTest::Bar, 4> TraitTest::bars() const
+{
+    const int16_t highest = *std::max_element(m_counts.begin(), m_counts.end());
+    const int barScale = highest > 0 ? int(std::floor(3200.0 / highest)) : 0;
+    std::array<Bar, 4> bars;
+    for (int i = 0; i < 4; ++i) {
+        const int height = barScale * m_counts[i];
+        bars[i] = {height, 3800 - height, QString::number(m_counts[i])};
+    }
+    return bars;
+}
+
+QString questionLine(int16_t number, bool self)
+{
+    const QStringView rest = self
+        ? QStringView(u" of 24 questions - click the answer that best suits you at WORK.")
+        : QStringView(u" of 24 questions - click the button that best suits the person at WORK.");
+    return QString::number(number) + rest;
+}
+
+} // namespace typefinder

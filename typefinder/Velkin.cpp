@@ -1,0 +1,368 @@
+#include "Velkin.h"
+
+#include "Description.h"
+#include "OptionButton.h"
+#include "Platform.h"
+#include "QuickSelection.h"
+#include "TraitList.h"
+#include "Twips.h"
+#include "TypeFinderValues.h"
+#include "frmSelfTest.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QToolButton>
+
+using platform::twipsRect;
+
+namespace typefinder {
+
+namespace {
+
+const QColor DarkRed(0x80, 0x00, 0x00);
+const QColor Blue(0x00, 0x00, 0xFF);
+const QColor LightYellow(0xFF, 0xFF, 0xC0);
+const QColor Yellow(0xFF, 0xFF, 0x00);
+
+struct ButtonSpec
+{
+    QStringView name;
+    QStringView caption;
+    QStringView toolTip;
+    QRect geometry;
+    QStringView icon;
+};
+
+// Command1, by index.
+const std::array<ButtonSpec, 3> TopButtons{{
+    {u"Command1_0", u"&Finished", u"Click to exit this program", twipsRect(7680, 1080, 975, 855),
+     u"finished"},
+    {u"Command1_1", u"&About", u"Click to display the About Box", twipsRect(6480, 1080, 975, 855),
+     u"about"},
+    {u"Command1_2", u"&Help", u"Click to display why 'Velkin' works",
+     twipsRect(5280, 1080, 975, 855), u"help"},
+}};
+
+const ButtonSpec ClearButton{u"Command2", u"Clear", u"Clear this Screen",
+                             twipsRect(2520, 5760, 1095, 375), u"clear"};
+const ButtonSpec PrintButton{u"Command3", u"Print", u"Print these details",
+                             twipsRect(3960, 5760, 1095, 375), u"print"};
+const ButtonSpec TraitsButton{u"Command4", u"Traits", u"Show the traits of this type",
+                              twipsRect(5400, 5760, 1095, 375), u"traits"};
+
+constexpr QStringView OptionTip = u" Click to select this option ";
+
+QIcon art(QStringView name)
+{
+    return QIcon(QStringLiteral(":/typefinder/%1.svg").arg(name));
+}
+
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+QFont arial(double points, bool bold = false)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel *label(QWidget *parent, QStringView name, const QString &text, const QRect &geometry,
+              const QColor &colour)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(name.toString());
+    l->setTextFormat(Qt::PlainText);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setWordWrap(true);
+    l->setGeometry(geometry);
+    setColour(l, QPalette::WindowText, colour);
+    return l;
+}
+
+QGroupBox *frame(QWidget *parent, QStringView name, const QRect &geometry)
+{
+    auto *f = new QGroupBox(parent);
+    f->setObjectName(name.toString());
+    f->setGeometry(geometry);
+    setColour(f, QPalette::WindowText, Blue);
+    return f;
+}
+
+template<typename Option> Option *option(QWidget *parent, QStringView name, const QRect &geometry)
+{
+    auto *o = new Option(parent);
+    o->setObjectName(name.toString());
+    o->setGeometry(geometry);
+    setColour(o, QPalette::WindowText, Qt::black);
+    return o;
+}
+
+QPushButton *yellowButton(QWidget *parent, const ButtonSpec &spec)
+{
+    auto *b = new QPushButton(art(spec.icon), spec.caption.toString(), parent);
+    b->setObjectName(spec.name.toString());
+    b->setToolTip(spec.toolTip.toString());
+    b->setGeometry(spec.geometry);
+    b->setIconSize(QSize(12, 12));
+    b->setAutoDefault(false);
+    setColour(b, QPalette::Button, Yellow);
+    b->hide();
+    return b;
+}
+
+// Selections are changed by the program too: a group must let all its options go.
+void deselect(QButtonGroup *group)
+{
+    group->setExclusive(false);
+    for (QAbstractButton *button : group->buttons())
+        button->setChecked(false);
+    group->setExclusive(true);
+}
+
+} // namespace
+
+Velkin::Velkin(TypeFinderValues &values, platform::Platform &platform, QWidget *parent)
+    : QWidget(parent)
+    , m_values(values)
+    , m_platform(platform)
+{
+    setObjectName(QStringLiteral("Velkin"));
+    setWindowTitle(QStringLiteral("Velkin"));
+    setWindowIcon(art(u"velkin"));
+    setFont(arial(8.25));
+    setFixedSize(twipsRect(0, 0, 8895, 6435).size());
+    createControls();
+    Form_Load();
+}
+
+Velkin::~Velkin() = default;
+
+void Velkin::createControls()
+{
+    m_label2 = label(this, u"Label2",
+                     QStringLiteral(" Match your actions to the different personality types and "
+                                    "enjoy more success  in your dealings with people."),
+                     twipsRect(240, 120, 8415, 735), DarkRed);
+    m_label2->setFont(arial(12));
+
+    for (int i = 0; i < 3; ++i) {
+        const ButtonSpec &spec = TopButtons[i];
+        auto *b = new QToolButton(this);
+        b->setObjectName(spec.name.toString());
+        b->setText(spec.caption.toString());
+        b->setToolTip(spec.toolTip.toString());
+        b->setIcon(art(spec.icon));
+        b->setIconSize(QSize(28, 28));
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b->setGeometry(spec.geometry);
+        b->setFocusPolicy(Qt::StrongFocus);
+        connect(b, &QToolButton::clicked, this, [this, i] { Command1_Click(i); });
+        m_command1[i] = b;
+    }
+
+    m_frame1 = frame(this, u"Frame1", twipsRect(240, 1080, 4815, 735));
+    m_frame1->setTitle(QStringLiteral("Step 1 - Who do you wish to check"));
+    m_option1 = option<QRadioButton>(m_frame1, u"Option1", twipsRect(240, 360, 1215, 255));
+    m_option1->setText(QStringLiteral("a Customer"));
+    m_option2 = option<QRadioButton>(m_frame1, u"Option2", twipsRect(1680, 360, 1695, 255));
+    m_option2->setText(QStringLiteral("a Work Associate"));
+    m_option7 = option<QRadioButton>(m_frame1, u"Option7", twipsRect(3600, 360, 975, 255));
+    m_option7->setText(QStringLiteral("Yourself"));
+    for (QRadioButton *o : {m_option1, m_option2, m_option7}) {
+        o->setToolTip(OptionTip.toString());
+        connect(o, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                chooseAudience();
+        });
+    }
+
+    m_frame2 = frame(this, u"Frame2", twipsRect(240, 2040, 8415, 1695));
+    m_option3 = option<OptionButton>(m_frame2, u"Option3", twipsRect(120, 240, 2295, 1335));
+    label(m_frame2, u"Label1", QStringLiteral("OR"), twipsRect(2640, 720, 255, 255), Blue);
+    m_option4 = option<OptionButton>(m_frame2, u"Option4", twipsRect(3120, 240, 2295, 1335));
+    label(m_frame2, u"Label6", QStringLiteral("OR"), twipsRect(5640, 720, 255, 255), Blue);
+    m_option8 = option<OptionButton>(m_frame2, u"Option8", twipsRect(6120, 240, 2055, 1335));
+    m_option8->setActOnPress(true);
+    m_speedGroup = new QButtonGroup(this);
+    for (OptionButton *o : {m_option3, m_option4, m_option8})
+        m_speedGroup->addButton(o);
+    for (OptionButton *o : {m_option3, m_option4}) {
+        connect(o, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                chooseSpeed();
+        });
+    }
+    connect(m_option8, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            runDetailedTest();
+    });
+    connect(m_option8, &OptionButton::pressedAgain, this, &Velkin::runDetailedTest);
+
+    m_frame3 = frame(this, u"Frame3", twipsRect(240, 3840, 8415, 1095));
+    m_option5 = option<OptionButton>(m_frame3, u"Option5", twipsRect(240, 360, 3255, 615));
+    label(m_frame3, u"Label3", QStringLiteral("OR"), twipsRect(3840, 480, 255, 255), Blue);
+    m_option6 = option<OptionButton>(m_frame3, u"Option6", twipsRect(4440, 240, 3735, 735));
+    m_step3Group = new QButtonGroup(this);
+    for (OptionButton *o : {m_option5, m_option6}) {
+        m_step3Group->addButton(o);
+        o->setActOnPress(true);
+        connect(o, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                ShowDescription();
+        });
+        connect(o, &OptionButton::pressedAgain, this, &Velkin::ShowDescription);
+    }
+
+    m_label4 = label(this, u"Label4", {}, twipsRect(240, 2040, 8415, 4215), DarkRed);
+    m_label4->setFont(arial(9.75));
+    m_label4->setAutoFillBackground(true);
+    m_label4->setAccessibleName(QStringLiteral("Details of the type"));
+    setColour(m_label4, QPalette::Window, LightYellow);
+    m_label4->hide();
+
+    m_command2 = yellowButton(this, ClearButton);
+    connect(m_command2, &QPushButton::clicked, this, &Velkin::Command2_Click);
+    m_command3 = yellowButton(this, PrintButton);
+    m_command4 = yellowButton(this, TraitsButton);
+    connect(m_command4, &QPushButton::clicked, this, &Velkin::Command4_Click);
+
+    m_label5 = label(this, u"Label5", QStringLiteral("Quillan"), twipsRect(3720, 5300, 1335, 950),
+                     Qt::white);
+    m_label5->setFont(arial(12, true));
+    m_label5->setAlignment(Qt::AlignCenter);
+    m_label5->setAutoFillBackground(true);
+    setColour(m_label5, QPalette::Window, Blue);
+
+    QWidget *order[] = {m_option1,  m_option2,     m_option7,     m_option3,    m_option4,
+                        m_option8,  m_option5,     m_option6,     m_command2,   m_command3,
+                        m_command4, m_command1[2], m_command1[1], m_command1[0]};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void Velkin::Form_Load()
+{
+    if (windowState() == Qt::WindowNoState) {
+        const QRect screen = this->screen()->geometry();
+        move(screen.x() + (screen.width() - width()) / 2,
+             screen.y() + (screen.height() - height()) / 2);
+    }
+    m_option1->setChecked(true); // Step 1 for a customer is where every check starts
+}
+
+Audience Velkin::audience() const
+{
+    if (m_option1->isChecked())
+        return Audience::Customer;
+    if (m_option2->isChecked())
+        return Audience::Associate;
+    return Audience::Self;
+}
+
+void Velkin::chooseAudience()
+{
+    m_label4->clear();
+    deselect(m_speedGroup);
+    deselect(m_step3Group);
+    m_option5->hide();
+    m_option6->hide();
+    showSteps(true);
+
+    const AudienceCaptions &captions = audienceCaptions(audience());
+    m_option3->setText(captions.fast.toString());
+    m_option4->setText(captions.slow.toString());
+    m_option8->setText(captions.detailedTest.toString());
+    m_frame2->setTitle(captions.step2Frame.toString());
+    m_frame3->setTitle(captions.step3Frame.toString());
+}
+
+void Velkin::chooseSpeed()
+{
+    m_label4->clear();
+    deselect(m_step3Group);
+    const Step3Captions captions = step3Captions(m_option3->isChecked(), audience());
+    m_option5->setText(captions.first.toString());
+    m_option6->setText(captions.second.toString());
+    m_option5->show();
+    m_option6->show();
+}
+
+void Velkin::ShowDescription()
+{
+    const PersonalityType type = quickType(m_option3->isChecked(), m_option5->isChecked());
+    m_values.currentType = typeLetter(type);
+    showPanel(ComposeDescription(type, audience()));
+}
+
+void Velkin::Command4_Click()
+{
+    LoadTraitTable(m_values.traitTable);
+    showPanel(ComposeTraitList(m_values.traitTable, m_values.currentType, TraitLayout::MainWindow));
+}
+
+void Velkin::Command2_Click()
+{
+    showSteps(true);
+}
+
+void Velkin::runDetailedTest()
+{
+    {
+        frmSelfTest test(m_values, audience() == Audience::Self, m_platform, this);
+        m_platform.showModal(test);
+    }
+    const QString &result = m_values.testResult;
+    if (result.isEmpty())
+        return;
+    // Put the result in as if the user had answered Steps 2 and 3.
+    const bool fast = result == u"E" || result == u"I";
+    (fast ? m_option3 : m_option4)->setChecked(true);
+    (result == u"I" || result == u"F" ? m_option5 : m_option6)->setChecked(true);
+}
+
+void Velkin::Command1_Click(int index)
+{
+    if (index == 0)
+        close();
+}
+
+void Velkin::closeEvent(QCloseEvent *event)
+{
+    setWindowState(Qt::WindowMinimized);
+    m_platform.endProgram();
+    event->accept();
+}
+
+void Velkin::showPanel(const QString &text)
+{
+    QString shown = text;
+    m_label4->setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    showSteps(false);
+}
+
+// The steps and the logo, or the panel with its buttons: never both.
+void Velkin::showSteps(bool shown)
+{
+    m_label4->setVisible(!shown);
+    m_label5->setVisible(shown);
+    m_command2->setVisible(!shown);
+    m_command3->setVisible(!shown);
+    m_command4->setVisible(!shown);
+    m_frame2->setVisible(shown);
+    m_frame3->setVisible(shown);
+}
+
+} // namespace typefinder

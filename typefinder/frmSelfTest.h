@@ -1,0 +1,64 @@
+#pragma once
+
+#include "TraitTest.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+namespace platform {
+class Platform;
+}
+
+namespace typefinder {
+
+struct TypeFinderValues;
+
+// The detailed test: 24 questions, then the counts as bars. Created afresh
+// for each test; its result is left in TypeFinderValues::testResult.
+class frmSelfTest : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `self`: the user is testing themselves, which changes the wording.
+    frmSelfTest(TypeFinderValues &values, bool self, platform::Platform &platform,
+                QWidget *parent = nullptr);
+    ~frmSelfTest() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void createControls();
+    void Form_Load();
+    void firstQuestion();
+    void Command2_Click(int index); // an answer, 0 is "Don't Know"
+    void showAnswers();
+    void showResults();
+    void Frame1_Click(int bar);
+    void Command4_Click(); // Clear
+    void setBarsVisible(bool visible);
+
+    TypeFinderValues &m_values;
+    platform::Platform &m_platform;
+    const bool m_self;
+    TraitTest m_test;
+    bool m_started = false;
+
+    QLabel *m_label1 = nullptr;
+    std::array<QPushButton *, 5> m_command2{};
+    QToolButton *m_command1 = nullptr;
+    QToolButton *m_command3 = nullptr;
+    QGroupBox *m_frame2 = nullptr;
+    std::array<QPushButton *, 4> m_frame1{};
+    QLabel *m_label2 = nullptr;
+    QPushButton *m_command4 = nullptr;
+};
+
+} // namespace typefinder
