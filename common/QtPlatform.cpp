@@ -23,7 +23,8 @@ int QtPlatform::messageBox(const QString &text, int flags, const QString &title)
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText); // paths and names are shown as typed, never as markup
-    box.setText(text);
+    QString shown = text;
+    box.setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     switch (flags & 0x70) {
     case Question:
         box.setIcon(QMessageBox::Question);
@@ -65,11 +66,20 @@ bool QtPlatform::createFolder(const QString &path)
 
 bool QtPlatform::writeTextFile(const QString &path, const QString &text, QString &reason)
 {
-    // The old file stays whole until the new one is complete.
+    // The old file stays whole until the new one is complete. Written
+    // unbuffered and checked byte by byte: a buffered QSaveFile can commit a
+    // short write (a full disk, a size limit) as a success.
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const QByteArray bytes = text.toUtf8();
-        if (file.write(bytes) == bytes.size() && file.commit())
+        qint64 written = 0;
+        while (written < bytes.size()) {
+            const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+            if (n <= 0)
+                break;
+            written += n;
+        }
+        if (written == bytes.size() && file.commit())
             return true;
     }
     reason = file.errorString();

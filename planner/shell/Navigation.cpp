@@ -5,6 +5,7 @@
 #include "ScriptBuilder.h"
 #include "ShellTexts.h"
 #include "WorkSheet.h"
+#include "WorkSheetPrint.h"
 
 using platform::MessageBoxFlags;
 
@@ -83,6 +84,9 @@ void Navigation::Command1_Click(int16_t index)
         break;
     case Forward:
         forward();
+        break;
+    case Print:
+        PrintWorkSheet(m_state, m_platform);
         break;
     case AboutBox:
         if (m_state.currentScreen == 0)

@@ -19,4 +19,12 @@ inline constexpr QStringView TypeFinderProgram = u"velkin";
 inline constexpr QStringView TypeFinderMissing = u"Cannot find the Velkin.exe in the ";
 inline constexpr QStringView TypeFinderMissingEnd = u" directory. ";
 
+inline constexpr QStringView StoreQuestion =
+    u"Do you wish to store a copy of this Work Sheet on disk? (";
+inline constexpr QStringView NotStored = u"The Work Sheet could not be stored in:\r\n\r\n";
+inline constexpr QStringView PostMortemQuestion =
+    u"Was it successful and what can be improved for next time?";
+inline constexpr QStringView PrintQuestion = u"Are you sure that you wish to print the Work Sheet?";
+inline constexpr QStringView PrintError = u"Command1_Click_error ";
+
 } // namespace planner::texts

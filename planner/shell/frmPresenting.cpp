@@ -4,6 +4,7 @@
 #include "Platform.h"
 #include "ShellTexts.h"
 #include "Twips.h"
+#include "WorkSheetFile.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -214,6 +215,8 @@ void frmPresenting::createControls()
     m_command3->setFont(small);
     setColour(m_command3, QPalette::Button, LightYellow);
     m_command3->setAutoFillBackground(true);
+    connect(m_command3, &QToolButton::clicked, this,
+            [this] { SaveWorkSheet(m_state.workName, m_text1->text(), m_platform); });
 
     m_frame3 = frame(this, QStringLiteral("Frame3"), twipsRect(720, 1080, 7695, 2175));
     m_frame3->setAccessibleName(QStringLiteral("Tools"));

@@ -27,14 +27,8 @@ protected:
         while (step(Forward)->isEnabled()) {
             expectTextsFit();
             const auto answer = answers.find(state().currentScreen);
-            if (answer != answers.end()) {
-                const QStringList parts = answer->second.split(u'\n');
-                for (qsizetype i = 0; i < parts.size(); ++i) {
-                    if (i > 0)
-                        QTest::keyClick(box(), Qt::Key_Return);
-                    type(parts[i]);
-                }
-            }
+            if (answer != answers.end())
+                type(answer->second);
             press(Forward);
         }
     }

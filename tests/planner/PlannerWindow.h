@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -54,7 +55,24 @@ protected:
     void click(QPushButton *button) const { QTest::mouseClick(button, Qt::LeftButton); }
     void press(Step index) const { click(step(index)); }
     void start(Tool index) const { click(tool(index)); }
-    void type(const QString &text) const { QTest::keyClicks(box(), text); }
+    // Types the text into the answer box, a line break as the Return key, and
+    // what a keyboard cannot type as an input method would.
+    void type(const QString &text) const
+    {
+        const QStringList lines = text.split(u'\n');
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (i > 0)
+                QTest::keyClick(box(), Qt::Key_Return);
+            if (std::all_of(lines[i].begin(), lines[i].end(),
+                            [](QChar c) { return c.unicode() < 128; })) {
+                QTest::keyClicks(box(), lines[i]);
+            } else {
+                QInputMethodEvent input;
+                input.setCommitString(lines[i]);
+                QApplication::sendEvent(box(), &input);
+            }
+        }
+    }
 
     // Forward from each screen in turn, typing `answer(screen)` where there is a box.
     void walkToSheet(const std::function<QString(int)> &answer) const

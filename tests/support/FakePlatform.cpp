@@ -71,12 +71,14 @@ StartResult FakePlatform::startProgram(const QString &path)
 bool FakePlatform::writeTextFile(const QString &path, const QString &text, QString &reason)
 {
     ++writes;
-    return m_files.writeTextFile(path, text, reason);
+    return m_real.writeTextFile(path, text, reason);
 }
 
 std::unique_ptr<platform::TextPrinter> FakePlatform::openTextPrinter()
 {
     ++jobs;
+    if (m_realPrinting)
+        return m_real.openTextPrinter();
     return std::make_unique<FakeTextPrinter>(*this);
 }
 

@@ -11,7 +11,8 @@
 
 // The platform for tests: message boxes answered from a script, printer
 // operations recorded, programs never started, the program never ended.
-// Files are real, so that tests can read back what was written.
+// Files are real, so that tests can read back what was written; printing
+// can be made real too.
 class FakePlatform final : public platform::Platform
 {
 public:
@@ -29,7 +30,7 @@ public:
         return folder;
     }
     platform::StartResult startProgram(const QString &path) override;
-    bool createFolder(const QString &path) override { return m_files.createFolder(path); }
+    bool createFolder(const QString &path) override { return m_real.createFolder(path); }
     bool writeTextFile(const QString &path, const QString &text, QString &reason) override;
     std::unique_ptr<platform::TextPrinter> openTextPrinter() override;
     int printWindowImage(QWidget &window) override;
@@ -54,7 +55,15 @@ public:
     std::function<void(QDialog &)> onModal; // drives a modal dialog, then closes it
     int programEnds = 0;
 
+    // Print for real, with Qt, into a PDF file, or on the default printer when `pdfPath` is empty.
+    void printForReal(const QString &pdfPath)
+    {
+        m_realPrinting = true;
+        m_real.printToFile(pdfPath);
+    }
+
 private:
     friend class FakeTextPrinter;
-    platform::QtPlatform m_files;
+    platform::QtPlatform m_real;
+    bool m_realPrinting = false;
 };

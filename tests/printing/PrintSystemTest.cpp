@@ -1,0 +1,58 @@
+#include "PlannerWindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+namespace {
+
+// The Print button through Qt and a real CUPS scheduler, whose default queue
+// keeps what reaches it (see print-server).
+class PrintSystem : public PlannerWindow
+{
+protected:
+    void SetUp() override
+    {
+        QFile unavailable(server.filePath(QStringLiteral("unavailable")));
+        if (unavailable.open(QIODevice::ReadOnly))
+            GTEST_SKIP() << "no print server here: " << unavailable.readAll().toStdString();
+        PlannerWindow::SetUp();
+        platform.printForReal({});
+    }
+
+    const QDir server{qEnvironmentVariable("ORVANTA_PRINT_SERVER")};
+};
+
+TEST_F(PrintSystem, AWalkedPlannerReachesTheDefaultQueue)
+{
+    start(Strategy);
+    press(Forward);
+    type(QStringLiteral("Win the Hanson account"));
+    walkToSheet([](int screen) {
+        return screen == 7 ? QStringLiteral("Meet the buyers first") : QString();
+    });
+    platform.answers = {platform::Yes};
+    press(Print);
+    ASSERT_EQ(platform.boxes.size(), 1u) << platform.boxes.back().text.toStdString();
+
+    const QDir jobs(server.filePath(QStringLiteral("jobs")));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !jobs.entryList({QStringLiteral("*.data")}).isEmpty(); }, 30000))
+        << "no job reached the queue";
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-layout"),
+                     jobs.filePath(jobs.entryList({QStringLiteral("*.data")})[0]),
+                     QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+    EXPECT_TRUE(text.contains(u"The Strategy Planner Printed: 5 December 2026"))
+        << text.toStdString();
+    EXPECT_TRUE(
+        text.contains(u"Task - Name. Win the Hanson account What is the purpose of this task?"));
+    EXPECT_TRUE(text.contains(u"The Strategy. Meet the buyers first"));
+    EXPECT_TRUE(
+        text.endsWith(u"Post-mortem - Was it successful and what can be improved for next time?"));
+}
+
+} // namespace
