@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 
 // The planner window on the offscreen screen, driven by clicks and keys.
@@ -22,6 +23,7 @@ class PlannerWindow : public ::testing::Test
 protected:
     enum Tool { Presentation = 0, Meeting = 1, Strategy = 2, TypeFinder = 3, PhoneCall = 4 };
     enum Step { Finished = 0, Back = 1, Forward = 2, Print = 3, AboutBox = 4 };
+    using Boxes = FakePlatform::Boxes;
 
     void SetUp() override
     {
@@ -38,23 +40,31 @@ protected:
         return child;
     }
 
-    QPushButton *step(Step index) const
-    {
-        return find<QPushButton>(u"Command1_" + QString::number(index));
-    }
-    QPushButton *tool(Tool index) const
-    {
-        return find<QPushButton>(u"Command4_" + QString::number(index));
-    }
-    QPlainTextEdit *box() const { return find<QPlainTextEdit>(QStringLiteral("Text1")); }
-    QString title() const { return find<QLabel>(QStringLiteral("Label1"))->text(); }
-    QString guidance() const { return find<QLabel>(QStringLiteral("Label2"))->text(); }
+    QPushButton *step(Step index) const { return find<QPushButton>(u"Command1_%1"_s.arg(index)); }
+    QPushButton *tool(Tool index) const { return find<QPushButton>(u"Command4_%1"_s.arg(index)); }
+    QPlainTextEdit *box() const { return find<QPlainTextEdit>(u"Text1"_s); }
+    QString text() const { return box()->toPlainText(); }
+    QString title() const { return find<QLabel>(u"Label1"_s)->text(); }
+    QString frameTitle() const { return find<QGroupBox>(u"Frame2"_s)->title(); }
     bool shown(const QString &name) const { return find(name)->isVisible(); }
     const planner::PlannerState &state() const { return window->state(); }
+    // Which of the controls that come and go are shown now.
+    QString showing() const
+    {
+        return namesWhere({"Frame2", "Frame3", "Picture1", "Picture2", "Text1", "Command2",
+                           "Command3", "Command1_3"},
+                          [this](const char *name) { return shown(QString::fromLatin1(name)); });
+    }
 
-    void click(QPushButton *button) const { QTest::mouseClick(button, Qt::LeftButton); }
+    void click(QWidget *widget) const { QTest::mouseClick(widget, Qt::LeftButton); }
     void press(Step index) const { click(step(index)); }
     void start(Tool index) const { click(tool(index)); }
+    void commit(const QString &text) const
+    {
+        QInputMethodEvent input;
+        input.setCommitString(text);
+        QApplication::sendEvent(box(), &input);
+    }
     // Types the text into the answer box, a line break as the Return key, and
     // what a keyboard cannot type as an input method would.
     void type(const QString &text) const
@@ -63,25 +73,41 @@ protected:
         for (qsizetype i = 0; i < lines.size(); ++i) {
             if (i > 0)
                 QTest::keyClick(box(), Qt::Key_Return);
-            if (std::all_of(lines[i].begin(), lines[i].end(),
-                            [](QChar c) { return c.unicode() < 128; })) {
+            if (std::all_of(lines[i].cbegin(), lines[i].cend(),
+                            [](QChar c) { return c.unicode() < 128; }))
                 QTest::keyClicks(box(), lines[i]);
-            } else {
-                QInputMethodEvent input;
-                input.setCommitString(lines[i]);
-                QApplication::sendEvent(box(), &input);
-            }
+            else
+                commit(lines[i]);
         }
     }
 
-    // Forward from each screen in turn, typing `answer(screen)` where there is a box.
+    // Forward from each screen in turn, typing `answer(screen)` where there is a box and
+    // checking that the screen's title and guidance fit their labels.
     void walkToSheet(const std::function<QString(int)> &answer) const
     {
         while (step(Forward)->isEnabled()) {
+            for (const QString &name : {u"Label1"_s, u"Label2"_s}) {
+                const auto *label = find<QLabel>(name);
+                const QRect room = label->contentsRect();
+                const QRect needed = label->fontMetrics().boundingRect(
+                    room.adjusted(0, 0, 0, 10000), Qt::TextWordWrap | Qt::AlignLeft, label->text());
+                EXPECT_TRUE(needed.height() <= room.height() && needed.width() <= room.width())
+                    << state().toolName.toStdString() << ", screen " << state().currentScreen;
+            }
+            const int16_t screen = state().currentScreen;
             if (box()->isVisible())
-                type(answer(state().currentScreen));
+                type(answer(screen));
             press(Forward);
+            if (step(Forward)->isEnabled() && state().currentScreen == screen) {
+                ADD_FAILURE() << "Forward refused on screen " << screen;
+                return;
+            }
         }
+    }
+    void walkToSheet(const std::map<int, QString> &answers = {}) const
+    {
+        walkToSheet(
+            [&](int screen) { return answers.contains(screen) ? answers.at(screen) : QString(); });
     }
 
     FakePlatform platform;

@@ -3,7 +3,10 @@
 #include "Platform.h"
 #include "QtPlatform.h"
 
+#include <QDialog>
 #include <QStringList>
+
+#include <gtest/gtest.h>
 
 #include <deque>
 #include <functional>
@@ -21,39 +24,55 @@ public:
         QString text;
         int flags;
         QString title;
+        bool operator==(const Box &) const = default;
+        friend void PrintTo(const Box &box, std::ostream *out)
+        {
+            *out << box.flags << ' ' << box.title.toStdString() << ": " << box.text.toStdString();
+        }
     };
+    using Boxes = std::vector<Box>;
 
-    int messageBox(const QString &text, int flags, const QString &title) override;
+    int messageBox(const QString &text, int flags, const QString &title) override
+    {
+        boxes.push_back({text, flags, title});
+        if ((flags & 7) == platform::OkOnly)
+            return platform::Ok;
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << text.toStdString();
+            return platform::No;
+        }
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
     QString programFolder() const override
     {
         ++folderReads;
         return folder;
     }
-    platform::StartResult startProgram(const QString &path) override;
+    platform::StartResult startProgram(const QString &path) override
+    {
+        started.append(path);
+        return startResult;
+    }
     bool createFolder(const QString &path) override { return m_real.createFolder(path); }
-    bool writeTextFile(const QString &path, const QString &text, QString &reason) override;
+    bool writeTextFile(const QString &path, const QString &text, QString &reason) override
+    {
+        return m_real.writeTextFile(path, text, reason);
+    }
     std::unique_ptr<platform::TextPrinter> openTextPrinter() override;
-    int printWindowImage(QWidget &window) override;
-    QString today() const override { return todayText; }
-    void showModal(QDialog &dialog) override;
+    int printWindowImage(QWidget &) override { return 0; }
+    QString today() const override { return u"5 December 2026"_s; }
+    void showModal(QDialog &dialog) override
+    {
+        dialog.show();
+        if (onModal)
+            onModal(dialog);
+        else
+            ADD_FAILURE() << "a modal window opened with no test to drive it";
+        dialog.close();
+    }
     void endProgram() override { ++programEnds; }
-
-    // What the tests script and read.
-    QString folder = QStringLiteral("/opt/orvanta");
-    mutable int folderReads = 0;
-    std::deque<int> answers; // for Yes/No boxes, in order
-    std::vector<Box> boxes;
-    platform::StartResult startResult = platform::StartResult::Started;
-    QStringList started;
-    int writes = 0;
-    QString todayText = QStringLiteral("5 December 2026");
-    QStringList printed; // one entry per printer operation
-    int printerFailsAt = -1; // the operation (counted from 0) that fails
-    int printerError = 482;
-    int jobs = 0;
-    int windowImages = 0;
-    std::function<void(QDialog &)> onModal; // drives a modal dialog, then closes it
-    int programEnds = 0;
 
     // Print for real, with Qt, into a PDF file, or on the default printer when `pdfPath` is empty.
     void printForReal(const QString &pdfPath)
@@ -62,8 +81,66 @@ public:
         m_real.printToFile(pdfPath);
     }
 
+    // What the tests script and read.
+    QString folder = u"/opt/orvanta"_s;
+    mutable int folderReads = 0;
+    std::deque<int> answers; // for Yes/No boxes, in order
+    Boxes boxes;
+    platform::StartResult startResult = platform::StartResult::Started;
+    QStringList started;
+    QStringList printed; // one entry per printer operation
+    int printerFailsAt = -1; // the operation (counted from 0) that fails
+    int printerError = 482;
+    int jobs = 0;
+    std::function<void(QDialog &)> onModal; // drives a modal dialog, then closes it
+    int programEnds = 0;
+
 private:
-    friend class FakeTextPrinter;
     platform::QtPlatform m_real;
     bool m_realPrinting = false;
 };
+
+// Writes each printer operation into the platform's log, until the scripted failure.
+class FakeTextPrinter final : public platform::TextPrinter
+{
+public:
+    explicit FakeTextPrinter(FakePlatform &platform)
+        : m_platform(platform)
+    { }
+
+    void setFontName(const QString &name) override { record(u"font " + name); }
+    void setFontSize(double points) override { record(u"size " + QString::number(points)); }
+    void printLine(const QString &text) override { record(u"line " + text); }
+    void printStay(const QString &text) override { record(u"stay " + text); }
+    int currentY() const override { return m_y; }
+    void setCurrentY(int twips) override
+    {
+        if (record(u"y " + QString::number(twips)))
+            m_y = twips;
+    }
+    int finish() override
+    {
+        record(u"finish"_s);
+        return m_error;
+    }
+
+private:
+    bool record(const QString &operation)
+    {
+        if (m_error == 0 && int(m_platform.printed.size()) == m_platform.printerFailsAt)
+            m_error = m_platform.printerError;
+        if (m_error == 0)
+            m_platform.printed.append(operation);
+        return m_error == 0;
+    }
+
+    FakePlatform &m_platform;
+    int m_y = 240; // a line below the top, as after the first rule line
+    int m_error = 0;
+};
+
+inline std::unique_ptr<platform::TextPrinter> FakePlatform::openTextPrinter()
+{
+    ++jobs;
+    return m_realPrinting ? m_real.openTextPrinter() : std::make_unique<FakeTextPrinter>(*this);
+}
