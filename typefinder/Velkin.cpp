@@ -7,28 +7,23 @@
 #include "TraitList.h"
 #include "Twips.h"
 #include "TypeFinderValues.h"
+#include "WindowParts.h"
 #include "frmSelfTest.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QToolButton>
 
+using namespace typefinder::parts;
 using platform::twipsRect;
 
 namespace typefinder {
 
 namespace {
-
-const QColor DarkRed(0x80, 0x00, 0x00);
-const QColor Blue(0x00, 0x00, 0xFF);
-const QColor LightYellow(0xFF, 0xFF, 0xC0);
-const QColor Yellow(0xFF, 0xFF, 0x00);
 
 struct ButtonSpec
 {
@@ -57,40 +52,6 @@ const ButtonSpec TraitsButton{u"Command4", u"Traits", u"Show the traits of this 
                               twipsRect(5400, 5760, 1095, 375), u"traits"};
 
 constexpr QStringView OptionTip = u" Click to select this option ";
-
-QIcon art(QStringView name)
-{
-    return QIcon(QStringLiteral(":/typefinder/%1.svg").arg(name));
-}
-
-void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
-QFont arial(double points, bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QLabel *label(QWidget *parent, QStringView name, const QString &text, const QRect &geometry,
-              const QColor &colour)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name.toString());
-    l->setTextFormat(Qt::PlainText);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    l->setWordWrap(true);
-    l->setGeometry(geometry);
-    setColour(l, QPalette::WindowText, colour);
-    return l;
-}
 
 QGroupBox *frame(QWidget *parent, QStringView name, const QRect &geometry)
 {
@@ -160,17 +121,9 @@ void Velkin::createControls()
 
     for (int i = 0; i < 3; ++i) {
         const ButtonSpec &spec = TopButtons[i];
-        auto *b = new QToolButton(this);
-        b->setObjectName(spec.name.toString());
-        b->setText(spec.caption.toString());
-        b->setToolTip(spec.toolTip.toString());
-        b->setIcon(art(spec.icon));
-        b->setIconSize(QSize(28, 28));
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        b->setGeometry(spec.geometry);
-        b->setFocusPolicy(Qt::StrongFocus);
-        connect(b, &QToolButton::clicked, this, [this, i] { Command1_Click(i); });
-        m_command1[i] = b;
+        m_command1[i] =
+            pictureButton(this, spec.name, spec.caption, spec.toolTip, spec.geometry, spec.icon);
+        connect(m_command1[i], &QToolButton::clicked, this, [this, i] { Command1_Click(i); });
     }
 
     m_frame1 = frame(this, u"Frame1", twipsRect(240, 1080, 4815, 735));
@@ -255,11 +208,7 @@ void Velkin::createControls()
 
 void Velkin::Form_Load()
 {
-    if (windowState() == Qt::WindowNoState) {
-        const QRect screen = this->screen()->geometry();
-        move(screen.x() + (screen.width() - width()) / 2,
-             screen.y() + (screen.height() - height()) / 2);
-    }
+    centre(*this);
     m_option1->setChecked(true); // Step 1 for a customer is where every check starts
 }
 

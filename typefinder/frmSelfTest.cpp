@@ -5,71 +5,23 @@
 #include "TraitList.h"
 #include "Twips.h"
 #include "TypeFinderValues.h"
+#include "WindowParts.h"
 
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolButton>
 
+using namespace typefinder::parts;
 using platform::twipsRect;
 
 namespace typefinder {
 
 namespace {
 
-const QColor DarkRed(0x80, 0x00, 0x00);
-const QColor DarkBlue(0x00, 0x00, 0xC0);
-const QColor Blue(0x00, 0x00, 0xFF);
-const QColor LightYellow(0xFF, 0xFF, 0xC0);
-const QColor Yellow(0xFF, 0xFF, 0x00);
-
 constexpr std::array<int, 4> BarLefts{1200, 2520, 3960, 5040};
 constexpr std::array<QStringView, 4> TypeNames{u"In Charge", u"Enthusiastic", u"Friendly",
                                                u"Details"};
-
-void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
-QFont pointSize(QFont font, double points, bool bold = false)
-{
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QLabel *label(QWidget *parent, QStringView name, const QString &text, const QRect &geometry,
-              const QColor &colour)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name.toString());
-    l->setTextFormat(Qt::PlainText);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    l->setWordWrap(true);
-    l->setGeometry(geometry);
-    setColour(l, QPalette::WindowText, colour);
-    return l;
-}
-
-QToolButton *pictureButton(QWidget *parent, QStringView name, QStringView caption,
-                           QStringView toolTip, const QRect &geometry, QStringView icon)
-{
-    auto *b = new QToolButton(parent);
-    b->setObjectName(name.toString());
-    b->setText(caption.toString());
-    b->setToolTip(toolTip.toString());
-    b->setIcon(QIcon(QStringLiteral(":/typefinder/%1.svg").arg(icon)));
-    b->setIconSize(QSize(28, 28));
-    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setGeometry(geometry);
-    b->setFocusPolicy(Qt::StrongFocus);
-    return b;
-}
 
 } // namespace
 
@@ -83,10 +35,7 @@ frmSelfTest::frmSelfTest(TypeFinderValues &values, bool self, platform::Platform
 {
     setObjectName(QStringLiteral("frmSelfTest"));
     setWindowTitle(QStringLiteral("Velkin - Personality Tester"));
-    QFont arial(QStringLiteral("Arial"));
-    arial.setStyleHint(QFont::SansSerif);
-    arial.setPointSizeF(8.25);
-    setFont(arial);
+    setFont(arial(8.25));
     setFixedSize(twipsRect(0, 0, 8010, 5745).size());
     createControls();
     Form_Load();
@@ -100,7 +49,7 @@ void frmSelfTest::createControls()
                      QStringLiteral("1 of 24 questions - click the answer that best suits the "
                                     "person at WORK."),
                      twipsRect(840, 360, 4455, 735), DarkRed);
-    m_label1->setFont(pointSize(font(), 12));
+    m_label1->setFont(arial(12));
 
     // Command2: "Don't Know" (index 0) below the four answers.
     for (int i = 0; i < 5; ++i) {
@@ -108,7 +57,7 @@ void frmSelfTest::createControls()
         auto *b = new QPushButton(i == 0 ? QStringLiteral("Don't Know") : QString(), this);
         b->setObjectName(QStringLiteral("Command2_%1").arg(i));
         b->setGeometry(twipsRect(840, top, 4455, 435));
-        b->setFont(pointSize(font(), 12, true));
+        b->setFont(arial(12, true));
         b->setAutoDefault(false);
         setColour(b, QPalette::Button, Yellow);
         connect(b, &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
@@ -125,7 +74,7 @@ void frmSelfTest::createControls()
     m_frame2 = new QGroupBox(QStringLiteral("Results"), this);
     m_frame2->setObjectName(QStringLiteral("Frame2"));
     m_frame2->setGeometry(twipsRect(240, 240, 6255, 5295));
-    m_frame2->setFont(pointSize(font(), 12));
+    m_frame2->setFont(arial(12));
     setColour(m_frame2, QPalette::WindowText, DarkBlue);
     m_frame2->hide();
 
@@ -135,7 +84,7 @@ void frmSelfTest::createControls()
         bar->setAccessibleName(TypeNames[b].toString());
         bar->setToolTip(QStringLiteral("Click to show traits"));
         bar->setGeometry(twipsRect(BarLefts[b], 2640, 615, 1095));
-        bar->setFont(pointSize(font(), 8.25));
+        bar->setFont(arial(8.25));
         bar->setStyleSheet(QStringLiteral(
             "QPushButton { background: #FF0000; color: white; border: 1px solid #800000; }"
             "QPushButton:focus { border: 2px solid black; }"));
@@ -143,21 +92,21 @@ void frmSelfTest::createControls()
         m_frame1[b] = bar;
     }
     label(m_frame2, u"Label4_1", QStringLiteral("High"), twipsRect(120, 600, 495, 255), DarkBlue)
-        ->setFont(pointSize(font(), 8.25));
+        ->setFont(arial(8.25));
     label(m_frame2, u"Label4_0", QStringLiteral("Low"), twipsRect(240, 3480, 375, 255), DarkBlue)
-        ->setFont(pointSize(font(), 8.25));
+        ->setFont(arial(8.25));
     label(m_frame2, u"Label3",
           QStringLiteral("In Charge          Enthusiastic          Friendly          Details"),
           twipsRect(1000, 3960, 5000, 375), Blue)
-        ->setFont(pointSize(font(), 8.25));
+        ->setFont(arial(8.25));
     label(m_frame2, u"Label5",
           QStringLiteral("Click on the personality type red graph column to see the personality "
                          "traits."),
           twipsRect(1200, 4560, 4095, 615), DarkRed)
-        ->setFont(pointSize(font(), 8.25));
+        ->setFont(arial(8.25));
 
     m_label2 = label(m_frame2, u"Label2", {}, twipsRect(0, 0, 6240, 5295), DarkRed);
-    m_label2->setFont(pointSize(font(), 9.75));
+    m_label2->setFont(arial(9.75));
     m_label2->setAutoFillBackground(true);
     m_label2->setAccessibleName(QStringLiteral("Traits of the type"));
     setColour(m_label2, QPalette::Window, LightYellow);
@@ -166,10 +115,10 @@ void frmSelfTest::createControls()
     m_command4 = new QPushButton(QStringLiteral("Clear"), m_frame2);
     m_command4->setObjectName(QStringLiteral("Command4"));
     m_command4->setToolTip(QStringLiteral("Click to clear this screen"));
-    m_command4->setIcon(QIcon(QStringLiteral(":/typefinder/clear.svg")));
+    m_command4->setIcon(art(u"clear"));
     m_command4->setIconSize(QSize(12, 12));
     m_command4->setGeometry(twipsRect(2640, 4680, 1095, 375));
-    m_command4->setFont(pointSize(font(), 8.25));
+    m_command4->setFont(arial(8.25));
     m_command4->setAutoDefault(false);
     m_command4->hide();
     connect(m_command4, &QPushButton::clicked, this, &frmSelfTest::Command4_Click);
@@ -177,11 +126,7 @@ void frmSelfTest::createControls()
 
 void frmSelfTest::Form_Load()
 {
-    if (windowState() == Qt::WindowNoState) {
-        const QRect screen = this->screen()->geometry();
-        move(screen.x() + (screen.width() - width()) / 2,
-             screen.y() + (screen.height() - height()) / 2);
-    }
+    centre(*this);
     if (m_self)
         m_label1->setText(questionLine(1, true));
     LoadTraitTable(m_values.traitTable);

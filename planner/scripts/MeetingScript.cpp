@@ -2,6 +2,10 @@
 
 namespace planner {
 
+// Asked of the key attendee and of the second one alike.
+constexpr QStringView PersonalityQuestion =
+    u"What is their personality type and the best way to work successfully with them? Use Velkin to find their type and the techniques that work.";
+
 const ScreenTable &meetingScreens()
 {
     // One piece per line reads better than literals split at the column limit.
@@ -30,12 +34,12 @@ const ScreenTable &meetingScreens()
                 {Join::Paragraph, u"What background work can you do to make the meeting more successful?"},
             }},
             {u" Key Attendee.", Answer::Yes, {
-                {Join::Paragraph, u"What is their personality type and the best way to work successfully with them? Use Velkin to find their type and the techniques that work."},
+                {Join::Paragraph, PersonalityQuestion},
                 {Join::Paragraph, u"What is their Business Objective? Eg, wants to generate more sales or save costs."},
                 {Join::Paragraph, u"Do they have a personal objective? Eg, wants to find out what you know."},
             }},
             {u" Second Key Attendee.", Answer::Yes, {
-                {Join::Paragraph, u"What is their personality type and the best way to work successfully with them? Use Velkin to find their type and the techniques that work."},
+                {Join::Paragraph, PersonalityQuestion},
                 {Join::Paragraph, u"What is their Business Objective? Eg, wants to generate more sales or save costs."},
                 {Join::Paragraph, u"Do they have a personal objective? Eg, wants to find out what you know."},
             }},
@@ -55,17 +59,10 @@ const ScreenTable &meetingScreens()
                 {Join::Paragraph, u"Take time now for reflective thought on your meeting plan and add any extra notes. It is the most important and most neglected part of meeting planning."},
                 {Join::Paragraph, u"Who will be there, and why? What do they want? Is the time of day right for them? What handouts can you give the audience?"},
             }},
-            {u"The Meeting Planner is finished", Answer::No, {
+            {u"The Meeting Planner is finished", Answer::No, withFileNotes({
                 {Join::Paragraph, u"You should now have a well structured Meeting plan. "},
                 {Join::Paragraph, u"The next display will give you a summary of your entries that you can print out and use as a Meeting Work Sheet. "},
-                {Join::Paragraph, u"A file of the entries using the title as the name can also be stored in the "},
-                {Join::FolderLine, u"[ "},
-                {Join::Paragraph, u"To format this file in Word - "},
-                {Join::Line, u"   - menu Format --> Style Gallery --> (select a style, eg Professional Report) --> Ok"},
-                {Join::Line, u"     then"},
-                {Join::Line, u"   - menu Format --> Auto Format --> Ok. "},
-                {Join::Line, u"   - to save your changes use menu File --> Save As."},
-            }},
+            })},
         }};
     // clang-format on
     return table;

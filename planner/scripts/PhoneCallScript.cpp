@@ -53,17 +53,10 @@ const ScreenTable &phoneCallScreens()
                 {Join::Paragraph, u"4. When you know the person's name use it regularly during the call."},
                 {Join::Paragraph, u"5. Always let the other person hang up first."},
             }},
-            {u"The Phone Call Planner is finished", Answer::No, {
+            {u"The Phone Call Planner is finished", Answer::No, withFileNotes({
                 {Join::Paragraph, u"You should now have a well structured Phone Call plan. "},
                 {Join::Paragraph, u"The next display will give you a summary of your entries that you can print out and use as a Phone Call Work Sheet. "},
-                {Join::Paragraph, u"A file of the entries using the title as the name can also be stored in the "},
-                {Join::FolderLine, u"[ "},
-                {Join::Paragraph, u"To format this file in Word - "},
-                {Join::Line, u"   - menu Format --> Style Gallery --> (select a style, eg Professional Report) --> Ok"},
-                {Join::Line, u"     then"},
-                {Join::Line, u"   - menu Format --> Auto Format --> Ok. "},
-                {Join::Line, u"   - to save your changes use menu File --> Save As."},
-            }},
+            })},
         }};
     // clang-format on
     return table;

@@ -2,6 +2,10 @@
 
 namespace planner {
 
+// Asked of the key attendee and of the second one alike.
+constexpr QStringView PersonalityQuestion =
+    u"What is their personality type, and what is the best way to work successfully with them? Velkin will help you find their type and the techniques that suit it.";
+
 const ScreenTable &presentationScreens()
 {
     // One piece per line reads better than literals split at the column limit.
@@ -35,12 +39,12 @@ const ScreenTable &presentationScreens()
                 {Join::Paragraph, u"Do they know you, and do they have faith and confidence in you? If not, your presentation may have to build these first rather than just try to sell."},
             }},
             {u" Key Attendee.", Answer::Yes, {
-                {Join::Paragraph, u"What is their personality type, and what is the best way to work successfully with them? Velkin will help you find their type and the techniques that suit it."},
+                {Join::Paragraph, PersonalityQuestion},
                 {Join::Paragraph, u"What is their business objective? Eg, wants to generate more sales or save costs."},
                 {Join::Paragraph, u"Do they have a personal objective? Eg, wants a promotion, has been burnt by previous projects so now tries to avoid them."},
             }},
             {u" Second Key Attendee.", Answer::Yes, {
-                {Join::Paragraph, u"What is their personality type, and what is the best way to work successfully with them? Velkin will help you find their type and the techniques that suit it."},
+                {Join::Paragraph, PersonalityQuestion},
                 {Join::Paragraph, u"What is their Business Objective? Eg, wants to generate more sales or save costs."},
                 {Join::Paragraph, u"Do they have a personal objective? Eg, wants a promotion, has been burnt by previous projects so now tries to avoid them."},
             }},

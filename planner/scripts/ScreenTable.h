@@ -38,6 +38,10 @@ struct ScreenTable
     std::vector<ScreenRow> rows;
 };
 
+// A closing screen's pieces followed by where its file is stored and how to
+// format it in Word, as the Meeting, Strategy and Phone Call Planners end.
+std::vector<Piece> withFileNotes(std::initializer_list<Piece> pieces);
+
 const ScreenTable &presentationScreens();
 const ScreenTable &meetingScreens();
 const ScreenTable &strategyScreens();

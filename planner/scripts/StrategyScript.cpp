@@ -51,18 +51,11 @@ const ScreenTable &strategyScreens()
                 {Join::Paragraph, u"Take time now for reflective thought on your strategy plan and add any extra notes. It is the most important and most neglected part of strategy planning."},
                 {Join::Paragraph, u"Who is involved, and why? How can a bad outcome be avoided? What can you do to make sure the strategy works?"},
             }},
-            {u"The Strategy Planner is finished", Answer::No, {
+            {u"The Strategy Planner is finished", Answer::No, withFileNotes({
                 {Join::Paragraph, u"You should now have a strategy that helps make sure this important task is handled in the best possible and most professional way. "},
                 // No trailing blank here, unlike the other closing screens.
                 {Join::Paragraph, u"The next display will give you a summary of your entries that you can print out and use as a Strategy Work Sheet."},
-                {Join::Paragraph, u"A file of the entries using the title as the name can also be stored in the "},
-                {Join::FolderLine, u"[ "},
-                {Join::Paragraph, u"To format this file in Word - "},
-                {Join::Line, u"   - menu Format --> Style Gallery --> (select a style, eg Professional Report) --> Ok"},
-                {Join::Line, u"     then"},
-                {Join::Line, u"   - menu Format --> Auto Format --> Ok. "},
-                {Join::Line, u"   - to save your changes use menu File --> Save As."},
-            }},
+            })},
         }};
     // clang-format on
     return table;

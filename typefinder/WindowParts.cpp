@@ -1,0 +1,68 @@
+#include "WindowParts.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QScreen>
+#include <QToolButton>
+
+namespace typefinder::parts {
+
+QIcon art(QStringView name)
+{
+    return QIcon(QStringLiteral(":/typefinder/%1.svg").arg(name));
+}
+
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+QFont arial(double points, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel *label(QWidget *parent, QStringView name, const QString &text, const QRect &geometry,
+              const QColor &colour)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(name.toString());
+    l->setTextFormat(Qt::PlainText);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setWordWrap(true);
+    l->setGeometry(geometry);
+    setColour(l, QPalette::WindowText, colour);
+    return l;
+}
+
+QToolButton *pictureButton(QWidget *parent, QStringView name, QStringView caption,
+                           QStringView toolTip, const QRect &geometry, QStringView icon)
+{
+    auto *b = new QToolButton(parent);
+    b->setObjectName(name.toString());
+    b->setText(caption.toString());
+    b->setToolTip(toolTip.toString());
+    b->setIcon(art(icon));
+    b->setIconSize(QSize(28, 28));
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setGeometry(geometry);
+    b->setFocusPolicy(Qt::StrongFocus);
+    return b;
+}
+
+void centre(QWidget &window)
+{
+    if (window.windowState() != Qt::WindowNoState)
+        return;
+    const QRect screen = window.screen()->geometry();
+    window.move(screen.x() + (screen.width() - window.width()) / 2,
+                screen.y() + (screen.height() - window.height()) / 2);
+}
+
+} // namespace typefinder::parts
