@@ -25,7 +25,7 @@ namespace typefinder {
 
 namespace {
 
-struct ButtonSpec
+struct ButtonDef
 {
     QStringView name;
     QStringView caption;
@@ -35,7 +35,7 @@ struct ButtonSpec
 };
 
 // Command1, by index.
-const std::array<ButtonSpec, 3> TopButtons{{
+const std::array<ButtonDef, 3> TopButtons{{
     {u"Command1_0", u"&Finished", u"Click to exit this program", twipsRect(7680, 1080, 975, 855),
      u"finished"},
     {u"Command1_1", u"&About", u"Click to display the About Box", twipsRect(6480, 1080, 975, 855),
@@ -44,12 +44,12 @@ const std::array<ButtonSpec, 3> TopButtons{{
      twipsRect(5280, 1080, 975, 855), u"help"},
 }};
 
-const ButtonSpec ClearButton{u"Command2", u"Clear", u"Clear this Screen",
-                             twipsRect(2520, 5760, 1095, 375), u"clear"};
-const ButtonSpec PrintButton{u"Command3", u"Print", u"Print these details",
-                             twipsRect(3960, 5760, 1095, 375), u"print"};
-const ButtonSpec TraitsButton{u"Command4", u"Traits", u"Show the traits of this type",
-                              twipsRect(5400, 5760, 1095, 375), u"traits"};
+const ButtonDef ClearButton{u"Command2", u"Clear", u"Clear this Screen",
+                            twipsRect(2520, 5760, 1095, 375), u"clear"};
+const ButtonDef PrintButton{u"Command3", u"Print", u"Print these details",
+                            twipsRect(3960, 5760, 1095, 375), u"print"};
+const ButtonDef TraitsButton{u"Command4", u"Traits", u"Show the traits of this type",
+                             twipsRect(5400, 5760, 1095, 375), u"traits"};
 
 constexpr QStringView OptionTip = u" Click to select this option ";
 
@@ -71,12 +71,12 @@ template<typename Option> Option *option(QWidget *parent, QStringView name, cons
     return o;
 }
 
-QPushButton *yellowButton(QWidget *parent, const ButtonSpec &spec)
+QPushButton *yellowButton(QWidget *parent, const ButtonDef &def)
 {
-    auto *b = new QPushButton(art(spec.icon), spec.caption.toString(), parent);
-    b->setObjectName(spec.name.toString());
-    b->setToolTip(spec.toolTip.toString());
-    b->setGeometry(spec.geometry);
+    auto *b = new QPushButton(art(def.icon), def.caption.toString(), parent);
+    b->setObjectName(def.name.toString());
+    b->setToolTip(def.toolTip.toString());
+    b->setGeometry(def.geometry);
     b->setIconSize(QSize(12, 12));
     b->setAutoDefault(false);
     setColour(b, QPalette::Button, Yellow);
@@ -120,9 +120,9 @@ void Velkin::createControls()
     m_label2->setFont(arial(12));
 
     for (int i = 0; i < 3; ++i) {
-        const ButtonSpec &spec = TopButtons[i];
+        const ButtonDef &def = TopButtons[i];
         m_command1[i] =
-            pictureButton(this, spec.name, spec.caption, spec.toolTip, spec.geometry, spec.icon);
+            pictureButton(this, def.name, def.caption, def.toolTip, def.geometry, def.icon);
         connect(m_command1[i], &QToolButton::clicked, this, [this, i] { Command1_Click(i); });
     }
 

@@ -27,7 +27,7 @@ const QColor DarkBlue(0x00, 0x00, 0xC0);
 const QColor Red(0xFF, 0x00, 0x00);
 const QColor Black(0x00, 0x00, 0x00);
 
-struct ButtonSpec
+struct ButtonDef
 {
     QStringView caption;
     QStringView toolTip;
@@ -37,7 +37,7 @@ struct ButtonSpec
 };
 
 // Command1, by index: Finished, Back, Forward, Print, AboutBox.
-constexpr std::array<ButtonSpec, 5> StepButtons{{
+constexpr std::array<ButtonDef, 5> StepButtons{{
     {u"F&inished", u" Click to exit this program ", 360, 6120, u"finished"},
     {u"<---  &Back", u" Click to move back to the previous screen ", 6120, 6120, {}},
     {u"&Forward  --->", u" Click to move forward to the next screen ", 7560, 6120, {}},
@@ -45,15 +45,15 @@ constexpr std::array<ButtonSpec, 5> StepButtons{{
     {u"&AboutBox", u" Click to display the AboutBox ", 1800, 6120, u"about"},
 }};
 
-struct ToolSpec
+struct ToolDef
 {
-    ButtonSpec button;
+    ButtonDef button;
     QStringView description;
     int descriptionTop;
 };
 
 // Command4 and Label3, by index; the tops put the type finder first.
-constexpr std::array<ToolSpec, 5> Tools{{
+constexpr std::array<ToolDef, 5> Tools{{
     {{u"Presentation Planner", u"Click to use the Presentation Planner", 120, 440, u"presentation"},
      u"-  to help you give professional presentations.",
      500},
@@ -71,10 +71,10 @@ constexpr std::array<ToolSpec, 5> Tools{{
      1780},
 }};
 
-constexpr ButtonSpec SaveButton{u"Save to Disk", u" Click to save this information to disk ", 7440,
-                                4560, u"save"};
-constexpr ButtonSpec TypeFinderButton{u"&Velkin", u" Click to display the Velkin program ", 4680,
-                                      6120, u"velkin"};
+constexpr ButtonDef SaveButton{u"Save to Disk", u" Click to save this information to disk ", 7440,
+                               4560, u"save"};
+constexpr ButtonDef TypeFinderButton{u"&Velkin", u" Click to display the Velkin program ", 4680,
+                                     6120, u"velkin"};
 
 QIcon art(QStringView name)
 {
@@ -117,17 +117,17 @@ QLabel *label(QWidget *parent, const QString &name, const QRect &geometry)
     return l;
 }
 
-QPushButton *button(QWidget *parent, const QString &name, const ButtonSpec &spec, int width,
+QPushButton *button(QWidget *parent, const QString &name, const ButtonDef &def, int width,
                     int height, const QColor &background)
 {
-    auto *b = new QPushButton(spec.caption.toString(), parent);
+    auto *b = new QPushButton(def.caption.toString(), parent);
     b->setObjectName(name);
-    b->setToolTip(spec.toolTip.toString());
-    if (!spec.icon.isEmpty()) {
-        b->setIcon(art(spec.icon));
+    b->setToolTip(def.toolTip.toString());
+    if (!def.icon.isEmpty()) {
+        b->setIcon(art(def.icon));
         b->setIconSize(QSize(12, 12));
     }
-    b->setGeometry(twipsRect(spec.left, spec.top, width, height));
+    b->setGeometry(twipsRect(def.left, def.top, width, height));
     b->setAutoDefault(false);
     b->setStyleSheet(QStringLiteral("padding: 0px 2px;")); // room for icon and caption
     setColour(b, QPalette::Button, background);
@@ -222,7 +222,7 @@ void frmPresenting::createControls()
     m_frame3->setAccessibleName(QStringLiteral("Tools"));
     const QFont descriptionFont = msSansSerif(9.75);
     for (int i = 0; i < int(Tools.size()); ++i) {
-        const ToolSpec &tool = Tools[i];
+        const ToolDef &tool = Tools[i];
         m_command4[i] = button(m_frame3, QStringLiteral("Command4_%1").arg(i), tool.button, 2415,
                                375, LightCyan);
         m_command4[i]->setIconSize(QSize(16, 16));
