@@ -12,7 +12,7 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j2
 
 build: deps
-	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
 	cmake --build $(BUILD)
 
 deps:

@@ -12,7 +12,7 @@ class QPrinter;
 
 namespace platform {
 
-// VB's "printer error", reported for every failure of the print system.
+// The error number for any failure of the print system.
 inline constexpr int PrinterError = 482;
 
 // Lines of text on a QPrinter: a print position that moves down a line at

@@ -19,9 +19,12 @@ constexpr int twips(int pixels)
     return pixels * TwipsPerPixel;
 }
 
+// Rounds the edges rather than the sizes, so that controls that end on one
+// line in twips end on one line in pixels.
 constexpr QRect twipsRect(int left, int top, int width, int height)
 {
-    return {pixels(left), pixels(top), pixels(width), pixels(height)};
+    return {QPoint(pixels(left), pixels(top)),
+            QPoint(pixels(left + width) - 1, pixels(top + height) - 1)};
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "OptionButton.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -62,6 +63,16 @@ void OptionButton::mousePressEvent(QMouseEvent *event)
         Q_EMIT pressedAgain();
     else
         setChecked(true);
+}
+
+void OptionButton::keyReleaseEvent(QKeyEvent *event)
+{
+    // Space selects an option; on a selected one it repeats the answer, as a press does.
+    const bool again = m_actOnPress && isChecked() && isDown() && !event->isAutoRepeat()
+        && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Select);
+    QRadioButton::keyReleaseEvent(event);
+    if (again)
+        Q_EMIT pressedAgain();
 }
 
 void OptionButton::mouseReleaseEvent(QMouseEvent *event)

@@ -19,7 +19,7 @@ public:
     QSize sizeHint() const override;
 
 Q_SIGNALS:
-    // A mouse press on the option while it was already selected.
+    // A mouse press, or the space bar, on the option while it was already selected.
     void pressedAgain();
 
 protected:
@@ -27,6 +27,7 @@ protected:
     bool hitButton(const QPoint &pos) const override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
     QRect textRect() const;

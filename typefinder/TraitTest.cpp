@@ -20,6 +20,8 @@ void TraitTest::start()
 
 bool TraitTest::answer(int index)
 {
+    if (m_table.row(m_questionPosition).text.isEmpty())
+        return false; // the test is over: nothing more counts
     if (index >= 1 && index <= 4) {
         const QString letter = m_table.row(int16_t(m_questionPosition + index - 1)).typeLetter;
         if (const std::optional<PersonalityType> type = typeFromLetter(letter))

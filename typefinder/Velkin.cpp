@@ -7,6 +7,7 @@
 #include "TraitList.h"
 #include "Twips.h"
 #include "TypeFinderValues.h"
+#include "VelkinTexts.h"
 #include "WindowParts.h"
 #include "frmSelfTest.h"
 
@@ -50,8 +51,6 @@ const ButtonDef PrintButton{u"Command3", u"Print", u"Print these details",
                             twipsRect(3960, 5760, 1095, 375), u"print"};
 const ButtonDef TraitsButton{u"Command4", u"Traits", u"Show the traits of this type",
                              twipsRect(5400, 5760, 1095, 375), u"traits"};
-
-constexpr QStringView OptionTip = u" Click to select this option ";
 
 QGroupBox *frame(QWidget *parent, QStringView name, const QRect &geometry)
 {
@@ -101,7 +100,7 @@ Velkin::Velkin(TypeFinderValues &values, platform::Platform &platform, QWidget *
     , m_platform(platform)
 {
     setObjectName(QStringLiteral("Velkin"));
-    setWindowTitle(QStringLiteral("Velkin"));
+    setWindowTitle(texts::AppTitle.toString());
     setWindowIcon(art(u"velkin"));
     setFont(arial(8.25));
     setFixedSize(twipsRect(0, 0, 8895, 6435).size());
@@ -113,10 +112,8 @@ Velkin::~Velkin() = default;
 
 void Velkin::createControls()
 {
-    m_label2 = label(this, u"Label2",
-                     QStringLiteral(" Match your actions to the different personality types and "
-                                    "enjoy more success  in your dealings with people."),
-                     twipsRect(240, 120, 8415, 735), DarkRed);
+    m_label2 =
+        label(this, u"Label2", texts::Intro.toString(), twipsRect(240, 120, 8415, 735), DarkRed);
     m_label2->setFont(arial(12));
 
     for (int i = 0; i < 3; ++i) {
@@ -127,15 +124,15 @@ void Velkin::createControls()
     }
 
     m_frame1 = frame(this, u"Frame1", twipsRect(240, 1080, 4815, 735));
-    m_frame1->setTitle(QStringLiteral("Step 1 - Who do you wish to check"));
+    m_frame1->setTitle(texts::Step1Frame.toString());
     m_option1 = option<QRadioButton>(m_frame1, u"Option1", twipsRect(240, 360, 1215, 255));
-    m_option1->setText(QStringLiteral("a Customer"));
+    m_option1->setText(texts::Customer.toString());
     m_option2 = option<QRadioButton>(m_frame1, u"Option2", twipsRect(1680, 360, 1695, 255));
-    m_option2->setText(QStringLiteral("a Work Associate"));
+    m_option2->setText(texts::Associate.toString());
     m_option7 = option<QRadioButton>(m_frame1, u"Option7", twipsRect(3600, 360, 975, 255));
-    m_option7->setText(QStringLiteral("Yourself"));
+    m_option7->setText(texts::Yourself.toString());
     for (QRadioButton *o : {m_option1, m_option2, m_option7}) {
-        o->setToolTip(OptionTip.toString());
+        o->setToolTip(texts::OptionTip.toString());
         connect(o, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
                 chooseAudience();
@@ -144,9 +141,9 @@ void Velkin::createControls()
 
     m_frame2 = frame(this, u"Frame2", twipsRect(240, 2040, 8415, 1695));
     m_option3 = option<OptionButton>(m_frame2, u"Option3", twipsRect(120, 240, 2295, 1335));
-    label(m_frame2, u"Label1", QStringLiteral("OR"), twipsRect(2640, 720, 255, 255), Blue);
+    label(m_frame2, u"Label1", texts::Or.toString(), twipsRect(2640, 720, 255, 255), Blue);
     m_option4 = option<OptionButton>(m_frame2, u"Option4", twipsRect(3120, 240, 2295, 1335));
-    label(m_frame2, u"Label6", QStringLiteral("OR"), twipsRect(5640, 720, 255, 255), Blue);
+    label(m_frame2, u"Label6", texts::Or.toString(), twipsRect(5640, 720, 255, 255), Blue);
     m_option8 = option<OptionButton>(m_frame2, u"Option8", twipsRect(6120, 240, 2055, 1335));
     m_option8->setActOnPress(true);
     m_speedGroup = new QButtonGroup(this);
@@ -166,7 +163,7 @@ void Velkin::createControls()
 
     m_frame3 = frame(this, u"Frame3", twipsRect(240, 3840, 8415, 1095));
     m_option5 = option<OptionButton>(m_frame3, u"Option5", twipsRect(240, 360, 3255, 615));
-    label(m_frame3, u"Label3", QStringLiteral("OR"), twipsRect(3840, 480, 255, 255), Blue);
+    label(m_frame3, u"Label3", texts::Or.toString(), twipsRect(3840, 480, 255, 255), Blue);
     m_option6 = option<OptionButton>(m_frame3, u"Option6", twipsRect(4440, 240, 3735, 735));
     m_step3Group = new QButtonGroup(this);
     for (OptionButton *o : {m_option5, m_option6}) {
@@ -182,7 +179,9 @@ void Velkin::createControls()
     m_label4 = label(this, u"Label4", {}, twipsRect(240, 2040, 8415, 4215), DarkRed);
     m_label4->setFont(arial(9.75));
     m_label4->setAutoFillBackground(true);
-    m_label4->setAccessibleName(QStringLiteral("Details of the type"));
+    m_label4->setAccessibleName(texts::DetailsPanel.toString());
+    m_label4->setFocusPolicy(Qt::StrongFocus); // to be read from the keyboard
+    m_label4->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
     setColour(m_label4, QPalette::Window, LightYellow);
     m_label4->hide();
 
@@ -192,7 +191,7 @@ void Velkin::createControls()
     m_command4 = yellowButton(this, TraitsButton);
     connect(m_command4, &QPushButton::clicked, this, &Velkin::Command4_Click);
 
-    m_label5 = label(this, u"Label5", QStringLiteral("Quillan"), twipsRect(3720, 5300, 1335, 950),
+    m_label5 = label(this, u"Label5", texts::Maker.toString(), twipsRect(3720, 5300, 1335, 950),
                      Qt::white);
     m_label5->setFont(arial(12, true));
     m_label5->setAlignment(Qt::AlignCenter);

@@ -5,6 +5,7 @@
 #include "TraitList.h"
 #include "Twips.h"
 #include "TypeFinderValues.h"
+#include "VelkinTexts.h"
 #include "WindowParts.h"
 
 #include <QGroupBox>
@@ -20,8 +21,6 @@ namespace typefinder {
 namespace {
 
 constexpr std::array<int, 4> BarLefts{1200, 2520, 3960, 5040};
-constexpr std::array<QStringView, 4> TypeNames{u"In Charge", u"Enthusiastic", u"Friendly",
-                                               u"Details"};
 
 } // namespace
 
@@ -34,7 +33,7 @@ frmSelfTest::frmSelfTest(TypeFinderValues &values, bool self, platform::Platform
     , m_test(values.traitTable)
 {
     setObjectName(QStringLiteral("frmSelfTest"));
-    setWindowTitle(QStringLiteral("Velkin - Personality Tester"));
+    setWindowTitle(texts::TestTitle.toString());
     setFont(arial(8.25));
     setFixedSize(twipsRect(0, 0, 8010, 5745).size());
     createControls();
@@ -45,16 +44,14 @@ frmSelfTest::~frmSelfTest() = default;
 
 void frmSelfTest::createControls()
 {
-    m_label1 = label(this, u"Label1",
-                     QStringLiteral("1 of 24 questions - click the answer that best suits the "
-                                    "person at WORK."),
+    m_label1 = label(this, u"Label1", texts::FirstQuestion.toString(),
                      twipsRect(840, 360, 4455, 735), DarkRed);
     m_label1->setFont(arial(12));
 
     // Command2: "Don't Know" (index 0) below the four answers.
     for (int i = 0; i < 5; ++i) {
         const int top = i == 0 ? 4560 : 1680 + (i - 1) * 720;
-        auto *b = new QPushButton(i == 0 ? QStringLiteral("Don't Know") : QString(), this);
+        auto *b = new QPushButton(i == 0 ? texts::DontKnow.toString() : QString(), this);
         b->setObjectName(QStringLiteral("Command2_%1").arg(i));
         b->setGeometry(twipsRect(840, top, 4455, 435));
         b->setFont(arial(12, true));
@@ -71,7 +68,7 @@ void frmSelfTest::createControls()
                                twipsRect(6840, 1680, 855, 855), u"print");
     m_command3->hide();
 
-    m_frame2 = new QGroupBox(QStringLiteral("Results"), this);
+    m_frame2 = new QGroupBox(texts::Results.toString(), this);
     m_frame2->setObjectName(QStringLiteral("Frame2"));
     m_frame2->setGeometry(twipsRect(240, 240, 6255, 5295));
     m_frame2->setFont(arial(12));
@@ -81,8 +78,8 @@ void frmSelfTest::createControls()
     for (int b = 0; b < 4; ++b) {
         auto *bar = new QPushButton(m_frame2);
         bar->setObjectName(QStringLiteral("Frame1_%1").arg(b));
-        bar->setAccessibleName(TypeNames[b].toString());
-        bar->setToolTip(QStringLiteral("Click to show traits"));
+        bar->setAccessibleName(texts::TypeNames[b].toString());
+        bar->setToolTip(texts::BarTip.toString());
         bar->setGeometry(twipsRect(BarLefts[b], 2640, 615, 1095));
         bar->setFont(arial(8.25));
         bar->setStyleSheet(QStringLiteral(
@@ -91,30 +88,27 @@ void frmSelfTest::createControls()
         connect(bar, &QPushButton::clicked, this, [this, b] { Frame1_Click(b); });
         m_frame1[b] = bar;
     }
-    label(m_frame2, u"Label4_1", QStringLiteral("High"), twipsRect(120, 600, 495, 255), DarkBlue)
+    label(m_frame2, u"Label4_1", texts::High.toString(), twipsRect(120, 600, 495, 255), DarkBlue)
         ->setFont(arial(8.25));
-    label(m_frame2, u"Label4_0", QStringLiteral("Low"), twipsRect(240, 3480, 375, 255), DarkBlue)
+    label(m_frame2, u"Label4_0", texts::Low.toString(), twipsRect(240, 3480, 375, 255), DarkBlue)
         ->setFont(arial(8.25));
-    label(m_frame2, u"Label3",
-          QStringLiteral("In Charge          Enthusiastic          Friendly          Details"),
-          twipsRect(1000, 3960, 5000, 375), Blue)
+    label(m_frame2, u"Label3", texts::BarNames.toString(), twipsRect(1000, 3960, 5000, 375), Blue)
         ->setFont(arial(8.25));
-    label(m_frame2, u"Label5",
-          QStringLiteral("Click on the personality type red graph column to see the personality "
-                         "traits."),
-          twipsRect(1200, 4560, 4095, 615), DarkRed)
+    label(m_frame2, u"Label5", texts::BarHint.toString(), twipsRect(1200, 4560, 4095, 615), DarkRed)
         ->setFont(arial(8.25));
 
     m_label2 = label(m_frame2, u"Label2", {}, twipsRect(0, 0, 6240, 5295), DarkRed);
     m_label2->setFont(arial(9.75));
     m_label2->setAutoFillBackground(true);
-    m_label2->setAccessibleName(QStringLiteral("Traits of the type"));
+    m_label2->setAccessibleName(texts::TraitsPanel.toString());
+    m_label2->setFocusPolicy(Qt::StrongFocus); // to be read from the keyboard
+    m_label2->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
     setColour(m_label2, QPalette::Window, LightYellow);
     m_label2->hide();
 
-    m_command4 = new QPushButton(QStringLiteral("Clear"), m_frame2);
+    m_command4 = new QPushButton(texts::Clear.toString(), m_frame2);
     m_command4->setObjectName(QStringLiteral("Command4"));
-    m_command4->setToolTip(QStringLiteral("Click to clear this screen"));
+    m_command4->setToolTip(texts::ClearTip.toString());
     m_command4->setIcon(art(u"clear"));
     m_command4->setIconSize(QSize(12, 12));
     m_command4->setGeometry(twipsRect(2640, 4680, 1095, 375));
@@ -156,9 +150,9 @@ void frmSelfTest::showAnswers()
 
 void frmSelfTest::Command2_Click(int index)
 {
-    const bool more = m_test.answer(index);
-    m_label1->setText(questionLine(m_test.questionNumber(), m_self));
-    if (more) {
+    // The line moves on only to a question that is there: never "25 of 24".
+    if (m_test.answer(index)) {
+        m_label1->setText(questionLine(m_test.questionNumber(), m_self));
         showAnswers();
         m_command2[1]->setFocus();
         return;
@@ -170,8 +164,8 @@ void frmSelfTest::showResults()
 {
     const QString result = m_test.result();
     if (result.isEmpty()) {
-        m_platform.messageBox(QStringLiteral("Only 'Don't Know' answers were selected."),
-                              platform::Exclamation, QStringLiteral("Velkin"));
+        m_platform.messageBox(texts::OnlyDontKnow.toString(), platform::Exclamation,
+                              texts::AppTitle.toString());
         close();
         return;
     }
@@ -180,7 +174,8 @@ void frmSelfTest::showResults()
     for (int b = 0; b < 4; ++b) {
         m_frame1[b]->setGeometry(twipsRect(BarLefts[b], bars[b].top, 615, bars[b].height));
         m_frame1[b]->setText(bars[b].caption);
-        m_frame1[b]->setAccessibleName(TypeNames[b] + u' ' + bars[b].caption);
+        m_frame1[b]->setAccessibleName(texts::TypeNames[b] + u' ' + bars[b].caption);
+        m_frame1[b]->setFocusPolicy(bars[b].height > 0 ? Qt::StrongFocus : Qt::NoFocus);
     }
     // No answer is taken once the results are up.
     m_label1->hide();

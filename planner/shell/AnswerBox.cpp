@@ -20,7 +20,6 @@ bool isLineBreak(QChar c)
 AnswerBox::AnswerBox(QWidget *parent)
     : QPlainTextEdit(parent)
 {
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setTabChangesFocus(true);
 }
 
@@ -47,6 +46,20 @@ QString AnswerBox::text() const
 void AnswerBox::setText(const QString &text)
 {
     setPlainText(text);
+}
+
+void AnswerBox::resizeEvent(QResizeEvent *event)
+{
+    // One line of 12 points only fits a box this short without wrapping,
+    // margins, frame or scroll bar; the text scrolls sideways instead.
+    const bool oneLine = isOneLine();
+    setLineWrapMode(oneLine ? NoWrap : WidgetWidth);
+    setFrameShape(oneLine ? NoFrame : StyledPanel);
+    setVerticalScrollBarPolicy(oneLine ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    document()->setDocumentMargin(oneLine ? 0 : 4);
+    setViewportMargins(oneLine ? 3 : 0, 0, 0, 0);
+    QPlainTextEdit::resizeEvent(event);
 }
 
 void AnswerBox::keyPressEvent(QKeyEvent *event)

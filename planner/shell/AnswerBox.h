@@ -15,7 +15,6 @@ public:
 
     // 0 means no limit.
     void setMaxLength(int length) { m_maxLength = length; }
-    int maxLength() const { return m_maxLength; }
 
     // Only the name box is this short; it keeps to one line.
     bool isOneLine() const;
@@ -25,6 +24,7 @@ public:
     void setText(const QString &text);
 
 protected:
+    void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
     void inputMethodEvent(QInputMethodEvent *event) override;

@@ -34,13 +34,14 @@ struct ButtonDef
     int left;
     int top;
     QStringView icon; // none where the caption leaves no room; it carries its own arrow
+    QStringView spoken = {}; // for a screen reader, where the caption reads badly aloud
 };
 
 // Command1, by index: Finished, Back, Forward, Print, AboutBox.
 constexpr std::array<ButtonDef, 5> StepButtons{{
     {u"F&inished", u" Click to exit this program ", 360, 6120, u"finished"},
-    {u"<---  &Back", u" Click to move back to the previous screen ", 6120, 6120, {}},
-    {u"&Forward  --->", u" Click to move forward to the next screen ", 7560, 6120, {}},
+    {u"<---  &Back", u" Click to move back to the previous screen ", 6120, 6120, {}, u"Back"},
+    {u"&Forward  --->", u" Click to move forward to the next screen ", 7560, 6120, {}, u"Forward"},
     {u"&Print", u" Click to print the Work Sheet ", 3240, 6120, u"print"},
     {u"&AboutBox", u" Click to display the AboutBox ", 1800, 6120, u"about"},
 }};
@@ -91,7 +92,12 @@ void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 // "MS Sans Serif" is not found on Linux; Arial's metric twin keeps the layout's widths.
 QFont msSansSerif(double points)
 {
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    static const bool substituted = [] {
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
+                                  QStringLiteral("Liberation Sans"));
+        return true;
+    }();
+    Q_UNUSED(substituted);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
@@ -128,6 +134,8 @@ QPushButton *button(QWidget *parent, const QString &name, const ButtonDef &def, 
         b->setIconSize(QSize(12, 12));
     }
     b->setGeometry(twipsRect(def.left, def.top, width, height));
+    if (!def.spoken.isEmpty())
+        b->setAccessibleName(def.spoken.toString());
     b->setAutoDefault(false);
     b->setStyleSheet(QStringLiteral("padding: 0px 2px;")); // room for icon and caption
     setColour(b, QPalette::Button, background);
@@ -247,6 +255,7 @@ void frmPresenting::createControls()
     for (int i = 0; i < int(StepButtons.size()); ++i) {
         m_command1[i] = button(this, QStringLiteral("Command1_%1").arg(i), StepButtons[i], 1095,
                                375, LightYellow);
+
         connect(m_command1[i], &QPushButton::clicked, this,
                 [this, i] { m_navigation.Command1_Click(int16_t(i)); });
     }
@@ -290,7 +299,8 @@ bool frmPresenting::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress && watched == m_text1)
         return Text1_KeyPress(static_cast<const QKeyEvent &>(*event));
-    if (event->type() == QEvent::MouseMove) {
+    // The description lights up for the keyboard's tool as for the mouse's.
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::FocusIn) {
         if (watched == m_frame2) {
             Frame2_MouseMove();
         } else {
@@ -369,6 +379,11 @@ void frmPresenting::setCaption(Control control, const QString &caption)
     } else if (auto *l = qobject_cast<QLabel *>(w)) {
         QString shown = caption;
         l->setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        // A screen reader names the answer box after its screen and reads the guidance with it.
+        if (control == Control::Label1)
+            m_text1->setAccessibleName(shown.trimmed());
+        else if (control == Control::Label2)
+            m_text1->setAccessibleDescription(shown.trimmed());
     } else if (auto *f = qobject_cast<QGroupBox *>(w)) {
         f->setTitle(caption);
     } else if (auto *b = qobject_cast<QPushButton *>(w)) {

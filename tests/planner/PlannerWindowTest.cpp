@@ -63,6 +63,7 @@ TEST_F(MainWindow, EveryControlIsNamedAndTheButtonsTakeTheKeyboard)
         EXPECT_FALSE(b->text().isEmpty()) << b->objectName().toStdString();
         EXPECT_EQ(b->focusPolicy(), Qt::StrongFocus) << b->objectName().toStdString();
     }
+    EXPECT_EQ(step(Back)->accessibleName() + step(Forward)->accessibleName(), u"BackForward");
 
     // Access keys: Alt+I is Finished, which asks while a planner runs; Alt+F is Forward.
     // A button pressed by its key shows itself pressed for a moment before it acts.
@@ -239,6 +240,10 @@ TEST_F(AnswerBox, TheNameBoxTakesOneLineOfFortyCharacters)
     QTest::keyClick(box(), Qt::Key_Return, Qt::ShiftModifier);
     type(u" with the northern region sales team"_s);
     EXPECT_EQ(text(), u"Quarterly review with the northern regio");
+    box()->selectAll();
+    type(QString(40, u'W')); // the widest name stays on its one line
+    EXPECT_EQ(box()->document()->lineCount(), 1);
+    EXPECT_EQ(box()->verticalScrollBar()->maximum(), 0);
     paste(u"more"_s); // a full box takes nothing more, from any source
     commit(u"more"_s);
     EXPECT_EQ(text().size(), 40);

@@ -197,12 +197,15 @@ TEST_F(Saving, PrintedToPdfTheSheetReadsBackInOrderAndInItsSizes)
 
 TEST_F(PlannerWindow, WithoutAPrinterTheUserIsToldTheErrorNumber)
 {
+    // A print server that is not there: no printers at all.
+    const QByteArray server = qgetenv("CUPS_SERVER");
     qputenv("CUPS_SERVER", QDir::temp().filePath(u"no-print-server.sock"_s).toUtf8());
     platform.printForReal({});
     start(PhoneCall);
     walkToSheet({{2, u"Quote"_s}});
     platform.answers = {platform::Yes};
     press(Print);
+    qputenv("CUPS_SERVER", server);
     ASSERT_EQ(platform.boxes.size(), 2u);
     EXPECT_EQ(platform.boxes[1].text, u"Command1_Click_error 482");
     EXPECT_TRUE(step(Print)->isVisible()); // the sheet stays, ready for another try

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QStringView>
+
+#include <array>
+
+// The type finder windows' own wording, kept in one place.
+namespace typefinder::texts {
+
+inline constexpr QStringView AppTitle = u"Velkin";
+inline constexpr QStringView Intro =
+    u" Match your actions to the different personality types and enjoy more success  in your dealings with people.";
+inline constexpr QStringView Step1Frame = u"Step 1 - Who do you wish to check";
+inline constexpr QStringView Customer = u"a Customer";
+inline constexpr QStringView Associate = u"a Work Associate";
+inline constexpr QStringView Yourself = u"Yourself";
+inline constexpr QStringView OptionTip = u" Click to select this option ";
+inline constexpr QStringView Or = u"OR";
+inline constexpr QStringView Maker = u"Quillan";
+inline constexpr QStringView DetailsPanel = u"Details of the type";
+
+inline constexpr QStringView TestTitle = u"Velkin - Personality Tester";
+inline constexpr QStringView FirstQuestion =
+    u"1 of 24 questions - click the answer that best suits the person at WORK.";
+inline constexpr QStringView DontKnow = u"Don't Know";
+inline constexpr QStringView OnlyDontKnow = u"Only 'Don't Know' answers were selected.";
+inline constexpr QStringView Results = u"Results";
+inline constexpr QStringView BarTip = u"Click to show traits";
+inline constexpr QStringView High = u"High";
+inline constexpr QStringView Low = u"Low";
+inline constexpr QStringView BarNames =
+    u"In Charge          Enthusiastic          Friendly          Details";
+inline constexpr QStringView BarHint =
+    u"Click on the personality type red graph column to see the personality traits.";
+inline constexpr QStringView TraitsPanel = u"Traits of the type";
+inline constexpr QStringView Clear = u"Clear";
+inline constexpr QStringView ClearTip = u"Click to clear this screen";
+inline constexpr std::array<QStringView, 4> TypeNames{u"In Charge", u"Enthusiastic", u"Friendly",
+                                                      u"Details"};
+
+} // namespace typefinder::texts
