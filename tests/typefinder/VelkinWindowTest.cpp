@@ -237,7 +237,8 @@ TEST_F(SelfTestWindow, ChartsTheCountsAndEachResultSelectsItsSteps)
         EXPECT_FALSE(find(&test, "Frame2")->isVisible());
 
         answerLetters(test, u"IIIIIIIIIIEEEEEEEEFFFFDD");
-        EXPECT_EQ(line(test), u"24 of 24 questions - click the button that best suits the person at WORK.");
+        EXPECT_EQ(line(test),
+                  u"24 of 24 questions - click the button that best suits the person at WORK.");
         EXPECT_FALSE(find(&test, "Label1")->isVisible());
         EXPECT_FALSE(find(&test, "Command2_1")->isVisible());
         EXPECT_TRUE(find(&test, "Frame2")->isVisible() && find(&test, "Command3")->isVisible());
@@ -290,7 +291,8 @@ TEST_F(SelfTestWindow, ClosingHalfWayOrOnlyDontKnowGivesNoResult)
         EXPECT_EQ(line(test), FirstLine);
         answerLetters(test, Dunno);
         EXPECT_FALSE(test.isVisible()); // it closed itself after the message
-        EXPECT_TRUE(line(test).startsWith(u"24 of 24")); // never a number above 24, behind the message either
+        EXPECT_TRUE(line(test).startsWith(
+            u"24 of 24")); // never a number above 24, behind the message either
     });
     const FakePlatform::Box message{u"Only 'Don't Know' answers were selected."_s, 48, u"Velkin"_s};
     EXPECT_EQ(platform.boxes, FakePlatform::Boxes{message});
