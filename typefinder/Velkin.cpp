@@ -296,8 +296,7 @@ void Velkin::closeEvent(QCloseEvent *event)
 
 void Velkin::showPanel(const QString &text)
 {
-    QString shown = text;
-    m_label4->setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    setPanelText(m_label4, text);
     showSteps(false);
 }
 

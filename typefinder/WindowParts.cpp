@@ -41,6 +41,11 @@ QLabel *label(QWidget *parent, QStringView name, const QString &text, const QRec
     return l;
 }
 
+void setPanelText(QLabel *panel, QString text)
+{
+    panel->setText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
 QToolButton *pictureButton(QWidget *parent, QStringView name, QStringView caption,
                            QStringView toolTip, const QRect &geometry, QStringView icon)
 {

@@ -29,6 +29,9 @@ QFont arial(double points, bool bold = false);
 QLabel *label(QWidget *parent, QStringView name, const QString &text, const QRect &geometry,
               const QColor &colour);
 
+// Shows a composed text in a label, its "\r\n" line breaks as the label's own.
+void setPanelText(QLabel *panel, QString text);
+
 // A button with its picture above its caption.
 QToolButton *pictureButton(QWidget *parent, QStringView name, QStringView caption,
                            QStringView toolTip, const QRect &geometry, QStringView icon);

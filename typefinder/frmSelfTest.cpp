@@ -190,9 +190,9 @@ void frmSelfTest::Frame1_Click(int bar)
 {
     LoadTraitTable(m_values.traitTable);
     m_values.currentType = typeLetter(allTypes[bar]);
-    QString traits =
-        ComposeTraitList(m_values.traitTable, m_values.currentType, TraitLayout::TestWindow);
-    m_label2->setText(traits.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    setPanelText(
+        m_label2,
+        ComposeTraitList(m_values.traitTable, m_values.currentType, TraitLayout::TestWindow));
     m_label2->show();
     m_label2->raise();
     m_command4->show();
