@@ -8,8 +8,6 @@ namespace planner {
 
 namespace {
 
-const QString Rule(80, u'_');
-
 void printSection(platform::TextPrinter &printer, const QString &title, const QString &answer)
 {
     printer.setFontSize(14);
@@ -22,15 +20,16 @@ void printSection(platform::TextPrinter &printer, const QString &title, const QS
 
 void layOutWorkSheet(const PlannerState &state, const QString &date, platform::TextPrinter &printer)
 {
+    const QString rule(80, u'_');
     printer.setFontName(QStringLiteral("Arial"));
     printer.setFontSize(11);
-    printer.printLine(Rule);
+    printer.printLine(rule);
     printer.setCurrentY(printer.currentY() + 100); // a little air under the rule
     printer.setFontSize(16);
     printer.printStay(QString(10, u' ') + state.toolName);
     printer.setFontSize(11);
     printer.printLine(QString(40, u' ') + u"Printed: " + date);
-    printer.printLine(Rule);
+    printer.printLine(rule);
     printer.printLine({});
 
     // The first item is the naming screen, as on the sheet shown on screen.
@@ -47,7 +46,7 @@ void layOutWorkSheet(const PlannerState &state, const QString &date, platform::T
             continue;
         printSection(printer, sectionTitle(screen.title), screen.answer);
         printer.setFontSize(11);
-        printer.printLine(Rule);
+        printer.printLine(rule);
     }
 
     printer.printLine({});
