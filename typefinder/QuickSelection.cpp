@@ -30,22 +30,21 @@ const AudienceCaptions &audienceCaptions(Audience audience)
 
 Step3Captions step3Captions(bool fast, Audience audience)
 {
-    // Customers and associates share the "they" form.
-    const bool self = audience == Audience::Self;
-    if (fast) {
-        return self
-            ? Step3Captions{u"Are you forceful, no nonsense, cooler and formal. Do you want results and not excuses?",
-                            u"Are you open, friendly, animated and enhusiastic?"}
-            : Step3Captions{
-                u"Are they forceful, no nonsense, cooler and formal? Do they want results and not excuses?",
-                u"Are they open, friendly, animated and enhusiastic?"};
-    }
-    return self
-        ? Step3Captions{u"Are you warm, relaxed and friendly? Do you like stability and get along with others?",
-                        u"Are you cooler, organised and disciplined? Do you pay attention to detail?"}
-        : Step3Captions{
-            u"Are they warm, relaxed and friendly? Do they like stability and get along with others?",
-            u"Are they cooler, organised and disciplined? Do they pay attention to detail?"};
+    // clang-format off
+    static constexpr std::array<std::array<Step3Captions, 2>, 2> captions{{
+        // After the slow answer: about the person ("they", shared by customers and associates), about you.
+        {{{u"Are they warm, relaxed and friendly? Do they like stability and get along with others?",
+           u"Are they cooler, organised and disciplined? Do they pay attention to detail?"},
+          {u"Are you warm, relaxed and friendly? Do you like stability and get along with others?",
+           u"Are you cooler, organised and disciplined? Do you pay attention to detail?"}}},
+        // After the fast answer.
+        {{{u"Are they forceful, no nonsense, cooler and formal? Do they want results and not excuses?",
+           u"Are they open, friendly, animated and enhusiastic?"},
+          {u"Are you forceful, no nonsense, cooler and formal. Do you want results and not excuses?",
+           u"Are you open, friendly, animated and enhusiastic?"}}},
+    }};
+    // clang-format on
+    return captions[fast ? 1 : 0][audience == Audience::Self ? 1 : 0];
 }
 
 PersonalityType quickType(bool fast, bool firstStep3Answer)
