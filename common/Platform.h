@@ -28,6 +28,8 @@ enum MessageBoxAnswer : int {
 
 enum class StartResult { Started, FileNotFound, Failed };
 
+// The error number for any failure of the print system.
+inline constexpr int PrinterError = 482;
 // The error number of a dialog the user cancelled; print actions stay silent on it.
 inline constexpr int CancelledError = 32755;
 

@@ -88,12 +88,6 @@ bool QtPlatform::writeTextFile(const QString &path, const QString &text, QString
 
 std::unique_ptr<QPrinter> QtPlatform::newPrinter() const
 {
-    if (!m_pdfPath.isEmpty()) {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(m_pdfPath);
-        return printer;
-    }
     // Without a printer QPrinter would quietly write a PDF file instead.
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())

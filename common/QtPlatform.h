@@ -7,7 +7,7 @@ class QPrinter;
 namespace platform {
 
 // The desktop services, as Qt provides them.
-class QtPlatform final : public Platform
+class QtPlatform : public Platform
 {
 public:
     int messageBox(const QString &text, int flags, const QString &title) override;
@@ -21,14 +21,9 @@ public:
     void showModal(QDialog &dialog) override;
     void endProgram() override;
 
-    // Prints into this PDF file instead of on the default printer; for tests.
-    void printToFile(const QString &pdfPath) { m_pdfPath = pdfPath; }
-
-private:
-    // Null when there is no printer to print on.
-    std::unique_ptr<QPrinter> newPrinter() const;
-
-    QString m_pdfPath;
+protected:
+    // The default printer; null when there is none to print on.
+    virtual std::unique_ptr<QPrinter> newPrinter() const;
 };
 
 } // namespace platform

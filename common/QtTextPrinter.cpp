@@ -1,5 +1,7 @@
 #include "QtTextPrinter.h"
 
+#include "Platform.h"
+
 #include <QFontMetricsF>
 #include <QPrinter>
 

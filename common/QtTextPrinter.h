@@ -12,9 +12,6 @@ class QPrinter;
 
 namespace platform {
 
-// The error number for any failure of the print system.
-inline constexpr int PrinterError = 482;
-
 // Lines of text on a QPrinter: a print position that moves down a line at
 // each line end, words wrapped at the printable width, new pages as needed.
 class QtTextPrinter final : public TextPrinter

@@ -4,6 +4,7 @@
 #include "OptionButton.h"
 #include "Platform.h"
 #include "QuickSelection.h"
+#include "TextPanel.h"
 #include "TraitList.h"
 #include "Twips.h"
 #include "TypeFinderValues.h"
@@ -19,44 +20,18 @@
 #include <QRadioButton>
 #include <QToolButton>
 
-using namespace typefinder::parts;
+using namespace parts;
 using platform::twipsRect;
 
 namespace typefinder {
 
 namespace {
 
-struct ButtonDef
+constexpr std::array<QStringView, 3> TopButtonArt{u"finished", u"about", u"help"};
+
+QGroupBox *blueFrame(QWidget *parent, QStringView name, const QRect &geometry)
 {
-    QStringView name;
-    QStringView caption;
-    QStringView toolTip;
-    QRect geometry;
-    QStringView icon;
-};
-
-// Command1, by index.
-const std::array<ButtonDef, 3> TopButtons{{
-    {u"Command1_0", u"&Finished", u"Click to exit this program", twipsRect(7680, 1080, 975, 855),
-     u"finished"},
-    {u"Command1_1", u"&About", u"Click to display the About Box", twipsRect(6480, 1080, 975, 855),
-     u"about"},
-    {u"Command1_2", u"&Help", u"Click to display why 'Velkin' works",
-     twipsRect(5280, 1080, 975, 855), u"help"},
-}};
-
-const ButtonDef ClearButton{u"Command2", u"Clear", u"Clear this Screen",
-                            twipsRect(2520, 5760, 1095, 375), u"clear"};
-const ButtonDef PrintButton{u"Command3", u"Print", u"Print these details",
-                            twipsRect(3960, 5760, 1095, 375), u"print"};
-const ButtonDef TraitsButton{u"Command4", u"Traits", u"Show the traits of this type",
-                             twipsRect(5400, 5760, 1095, 375), u"traits"};
-
-QGroupBox *frame(QWidget *parent, QStringView name, const QRect &geometry)
-{
-    auto *f = new QGroupBox(parent);
-    f->setObjectName(name.toString());
-    f->setGeometry(geometry);
+    QGroupBox *f = frame(parent, name, geometry);
     setColour(f, QPalette::WindowText, Blue);
     return f;
 }
@@ -70,12 +45,13 @@ template<typename Option> Option *option(QWidget *parent, QStringView name, cons
     return o;
 }
 
-QPushButton *yellowButton(QWidget *parent, const ButtonDef &def)
+QPushButton *yellowButton(QWidget *parent, QStringView name, const texts::ButtonText &text,
+                          const QRect &geometry, QStringView icon)
 {
-    auto *b = new QPushButton(art(def.icon), def.caption.toString(), parent);
-    b->setObjectName(def.name.toString());
-    b->setToolTip(def.toolTip.toString());
-    b->setGeometry(def.geometry);
+    auto *b = new QPushButton(art(icon), text.caption.toString(), parent);
+    b->setObjectName(name.toString());
+    b->setToolTip(text.toolTip.toString());
+    b->setGeometry(geometry);
     b->setIconSize(QSize(12, 12));
     b->setAutoDefault(false);
     setColour(b, QPalette::Button, Yellow);
@@ -117,13 +93,14 @@ void Velkin::createControls()
     m_label2->setFont(arial(12));
 
     for (int i = 0; i < 3; ++i) {
-        const ButtonDef &def = TopButtons[i];
+        const texts::ButtonText &text = texts::TopButtons[i];
         m_command1[i] =
-            pictureButton(this, def.name, def.caption, def.toolTip, def.geometry, def.icon);
+            pictureButton(this, QStringLiteral("Command1_%1").arg(i), text.caption, text.toolTip,
+                          twipsRect(7680 - i * 1200, 1080, 975, 855), TopButtonArt[i]);
         connect(m_command1[i], &QToolButton::clicked, this, [this, i] { Command1_Click(i); });
     }
 
-    m_frame1 = frame(this, u"Frame1", twipsRect(240, 1080, 4815, 735));
+    m_frame1 = blueFrame(this, u"Frame1", twipsRect(240, 1080, 4815, 735));
     m_frame1->setTitle(texts::Step1Frame.toString());
     m_option1 = option<QRadioButton>(m_frame1, u"Option1", twipsRect(240, 360, 1215, 255));
     m_option1->setText(texts::Customer.toString());
@@ -139,7 +116,7 @@ void Velkin::createControls()
         });
     }
 
-    m_frame2 = frame(this, u"Frame2", twipsRect(240, 2040, 8415, 1695));
+    m_frame2 = blueFrame(this, u"Frame2", twipsRect(240, 2040, 8415, 1695));
     m_option3 = option<OptionButton>(m_frame2, u"Option3", twipsRect(120, 240, 2295, 1335));
     label(m_frame2, u"Label1", texts::Or.toString(), twipsRect(2640, 720, 255, 255), Blue);
     m_option4 = option<OptionButton>(m_frame2, u"Option4", twipsRect(3120, 240, 2295, 1335));
@@ -161,7 +138,7 @@ void Velkin::createControls()
     });
     connect(m_option8, &OptionButton::pressedAgain, this, &Velkin::runDetailedTest);
 
-    m_frame3 = frame(this, u"Frame3", twipsRect(240, 3840, 8415, 1095));
+    m_frame3 = blueFrame(this, u"Frame3", twipsRect(240, 3840, 8415, 1095));
     m_option5 = option<OptionButton>(m_frame3, u"Option5", twipsRect(240, 360, 3255, 615));
     label(m_frame3, u"Label3", texts::Or.toString(), twipsRect(3840, 480, 255, 255), Blue);
     m_option6 = option<OptionButton>(m_frame3, u"Option6", twipsRect(4440, 240, 3735, 735));
@@ -176,19 +153,18 @@ void Velkin::createControls()
         connect(o, &OptionButton::pressedAgain, this, &Velkin::ShowDescription);
     }
 
-    m_label4 = label(this, u"Label4", {}, twipsRect(240, 2040, 8415, 4215), DarkRed);
+    m_label4 =
+        new TextPanel(this, u"Label4", twipsRect(240, 2040, 8415, 4215), DarkRed, PaleYellow);
     m_label4->setFont(arial(9.75));
-    m_label4->setAutoFillBackground(true);
-    m_label4->setAccessibleName(texts::DetailsPanel.toString());
-    m_label4->setFocusPolicy(Qt::StrongFocus); // to be read from the keyboard
-    m_label4->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
-    setColour(m_label4, QPalette::Window, LightYellow);
     m_label4->hide();
 
-    m_command2 = yellowButton(this, ClearButton);
+    m_command2 = yellowButton(this, u"Command2", texts::ClearButton,
+                              twipsRect(2520, 5760, 1095, 375), u"clear");
     connect(m_command2, &QPushButton::clicked, this, &Velkin::Command2_Click);
-    m_command3 = yellowButton(this, PrintButton);
-    m_command4 = yellowButton(this, TraitsButton);
+    m_command3 = yellowButton(this, u"Command3", texts::PrintButton,
+                              twipsRect(3960, 5760, 1095, 375), u"print");
+    m_command4 = yellowButton(this, u"Command4", texts::TraitsButton,
+                              twipsRect(5400, 5760, 1095, 375), u"traits");
     connect(m_command4, &QPushButton::clicked, this, &Velkin::Command4_Click);
 
     m_label5 = label(this, u"Label5", texts::Maker.toString(), twipsRect(3720, 5300, 1335, 950),
@@ -252,13 +228,18 @@ void Velkin::ShowDescription()
 {
     const PersonalityType type = quickType(m_option3->isChecked(), m_option5->isChecked());
     m_values.currentType = typeLetter(type);
-    showPanel(ComposeDescription(type, audience()));
+    const QStringView audienceNames[] = {texts::Customer, texts::Associate, texts::Yourself};
+    showPanel(
+        ComposeDescription(type, audience()),
+        texts::DescriptionName.arg(texts::TypeNames[int(type)], audienceNames[int(audience())]));
 }
 
 void Velkin::Command4_Click()
 {
     LoadTraitTable(m_values.traitTable);
-    showPanel(ComposeTraitList(m_values.traitTable, m_values.currentType, TraitLayout::MainWindow));
+    const std::optional<PersonalityType> type = typeFromLetter(m_values.currentType);
+    showPanel(ComposeTraitList(m_values.traitTable, m_values.currentType, TraitLayout::MainWindow),
+              type ? texts::TraitListName.arg(texts::TypeNames[int(*type)]) : QString());
 }
 
 void Velkin::Command2_Click()
@@ -294,10 +275,13 @@ void Velkin::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void Velkin::showPanel(const QString &text)
+// The panel takes the focus, so that a screen reader reads out what it shows.
+void Velkin::showPanel(const QString &text, const QString &name)
 {
-    setPanelText(m_label4, text);
+    m_label4->setText(text);
+    m_label4->setAccessibleName(name);
     showSteps(false);
+    m_label4->setFocus();
 }
 
 // The steps and the logo, or the panel with its buttons: never both.

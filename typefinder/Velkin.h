@@ -12,6 +12,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QToolButton;
+class TextPanel;
 
 namespace platform {
 class Platform;
@@ -47,7 +48,7 @@ private:
     void Command4_Click(); // Traits
     void Command2_Click(); // Clear
     void Command1_Click(int index);
-    void showPanel(const QString &text);
+    void showPanel(const QString &text, const QString &name);
     void showSteps(bool shown);
 
     TypeFinderValues &m_values;
@@ -68,7 +69,7 @@ private:
     OptionButton *m_option6 = nullptr;
     QButtonGroup *m_speedGroup = nullptr; // Option3, Option4, Option8
     QButtonGroup *m_step3Group = nullptr; // Option5, Option6
-    QLabel *m_label4 = nullptr;
+    TextPanel *m_label4 = nullptr;
     QPushButton *m_command2 = nullptr;
     QPushButton *m_command3 = nullptr;
     QPushButton *m_command4 = nullptr;

@@ -17,7 +17,25 @@ inline constexpr QStringView Yourself = u"Yourself";
 inline constexpr QStringView OptionTip = u" Click to select this option ";
 inline constexpr QStringView Or = u"OR";
 inline constexpr QStringView Maker = u"Quillan";
-inline constexpr QStringView DetailsPanel = u"Details of the type";
+// What a screen reader calls the panel: the type, and for a description who it is about.
+inline constexpr QStringView DescriptionName = u"%1 type, %2";
+inline constexpr QStringView TraitListName = u"%1 type traits";
+
+struct ButtonText
+{
+    QStringView caption;
+    QStringView toolTip;
+};
+
+// Command1 of the main window, by index.
+inline constexpr std::array<ButtonText, 3> TopButtons{{
+    {u"&Finished", u"Click to exit this program"},
+    {u"&About", u"Click to display the About Box"},
+    {u"&Help", u"Click to display why 'Velkin' works"},
+}};
+inline constexpr ButtonText ClearButton{u"Clear", u"Clear this Screen"};
+inline constexpr ButtonText PrintButton{u"Print", u"Print these details"};
+inline constexpr ButtonText TraitsButton{u"Traits", u"Show the traits of this type"};
 
 inline constexpr QStringView TestTitle = u"Velkin - Personality Tester";
 inline constexpr QStringView FirstQuestion =
@@ -32,9 +50,9 @@ inline constexpr QStringView BarNames =
     u"In Charge          Enthusiastic          Friendly          Details";
 inline constexpr QStringView BarHint =
     u"Click on the personality type red graph column to see the personality traits.";
-inline constexpr QStringView TraitsPanel = u"Traits of the type";
-inline constexpr QStringView Clear = u"Clear";
-inline constexpr QStringView ClearTip = u"Click to clear this screen";
+inline constexpr ButtonText TestFinishedButton{u"&Finished", u"Click to exit this Self Test"};
+inline constexpr ButtonText TestPrintButton{u"Print", u"Click to print the results"};
+inline constexpr ButtonText TestClearButton{u"Clear", u"Click to clear this screen"};
 inline constexpr std::array<QStringView, 4> TypeNames{u"In Charge", u"Enthusiastic", u"Friendly",
                                                       u"Details"};
 

@@ -2,6 +2,7 @@
 
 #include "PersonalityType.h"
 #include "Platform.h"
+#include "TextPanel.h"
 #include "TraitList.h"
 #include "Twips.h"
 #include "TypeFinderValues.h"
@@ -13,7 +14,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
-using namespace typefinder::parts;
+using namespace parts;
 using platform::twipsRect;
 
 namespace typefinder {
@@ -61,11 +62,13 @@ void frmSelfTest::createControls()
         m_command2[i] = b;
     }
 
-    m_command1 = pictureButton(this, u"Command1", u"&Finished", u"Click to exit this Self Test",
-                               twipsRect(6840, 360, 855, 975), u"finished");
+    m_command1 = pictureButton(this, u"Command1", texts::TestFinishedButton.caption,
+                               texts::TestFinishedButton.toolTip, twipsRect(6840, 360, 855, 975),
+                               u"finished");
     connect(m_command1, &QToolButton::clicked, this, &QDialog::close);
-    m_command3 = pictureButton(this, u"Command3", u"Print", u"Click to print the results",
-                               twipsRect(6840, 1680, 855, 855), u"print");
+    m_command3 =
+        pictureButton(this, u"Command3", texts::TestPrintButton.caption,
+                      texts::TestPrintButton.toolTip, twipsRect(6840, 1680, 855, 855), u"print");
     m_command3->hide();
 
     m_frame2 = new QGroupBox(texts::Results.toString(), this);
@@ -97,18 +100,13 @@ void frmSelfTest::createControls()
     label(m_frame2, u"Label5", texts::BarHint.toString(), twipsRect(1200, 4560, 4095, 615), DarkRed)
         ->setFont(arial(8.25));
 
-    m_label2 = label(m_frame2, u"Label2", {}, twipsRect(0, 0, 6240, 5295), DarkRed);
+    m_label2 = new TextPanel(m_frame2, u"Label2", twipsRect(0, 0, 6240, 5295), DarkRed, PaleYellow);
     m_label2->setFont(arial(9.75));
-    m_label2->setAutoFillBackground(true);
-    m_label2->setAccessibleName(texts::TraitsPanel.toString());
-    m_label2->setFocusPolicy(Qt::StrongFocus); // to be read from the keyboard
-    m_label2->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
-    setColour(m_label2, QPalette::Window, LightYellow);
     m_label2->hide();
 
-    m_command4 = new QPushButton(texts::Clear.toString(), m_frame2);
+    m_command4 = new QPushButton(texts::TestClearButton.caption.toString(), m_frame2);
     m_command4->setObjectName(QStringLiteral("Command4"));
-    m_command4->setToolTip(texts::ClearTip.toString());
+    m_command4->setToolTip(texts::TestClearButton.toolTip.toString());
     m_command4->setIcon(art(u"clear"));
     m_command4->setIconSize(QSize(12, 12));
     m_command4->setGeometry(twipsRect(2640, 4680, 1095, 375));
@@ -190,14 +188,16 @@ void frmSelfTest::Frame1_Click(int bar)
 {
     LoadTraitTable(m_values.traitTable);
     m_values.currentType = typeLetter(allTypes[bar]);
-    setPanelText(
-        m_label2,
+    m_label2->setText(
         ComposeTraitList(m_values.traitTable, m_values.currentType, TraitLayout::TestWindow));
+    m_label2->setAccessibleName(texts::TraitListName.arg(texts::TypeNames[bar]));
     m_label2->show();
     m_label2->raise();
     m_command4->show();
     m_command4->raise();
     setBarsVisible(false);
+    m_label2->setFocus(); // read out at once
+    m_shownBar = bar;
 }
 
 void frmSelfTest::Command4_Click()
@@ -205,6 +205,7 @@ void frmSelfTest::Command4_Click()
     m_label2->hide();
     m_command4->hide();
     setBarsVisible(true);
+    m_frame1[m_shownBar]->setFocus();
 }
 
 void frmSelfTest::setBarsVisible(bool visible)

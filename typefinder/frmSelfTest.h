@@ -10,6 +10,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QToolButton;
+class TextPanel;
 
 namespace platform {
 class Platform;
@@ -50,6 +51,7 @@ private:
     const bool m_self;
     TraitTest m_test;
     bool m_started = false;
+    int m_shownBar = 0; // whose traits are on show, to come back to
 
     QLabel *m_label1 = nullptr;
     std::array<QPushButton *, 5> m_command2{};
@@ -57,7 +59,7 @@ private:
     QToolButton *m_command3 = nullptr;
     QGroupBox *m_frame2 = nullptr;
     std::array<QPushButton *, 4> m_frame1{};
-    QLabel *m_label2 = nullptr;
+    TextPanel *m_label2 = nullptr;
     QPushButton *m_command4 = nullptr;
 };
 

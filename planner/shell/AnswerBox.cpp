@@ -1,18 +1,16 @@
 #include "AnswerBox.h"
 
-#include "Twips.h"
-
-#include <QKeyEvent>
-#include <QMimeData>
-#include <QTextBlock>
+#include <QTextCursor>
 
 namespace planner {
 
 namespace {
 
-bool isLineBreak(QChar c)
+// Line breaks, tabs, escapes, NUL: nothing a one-line name can hold or a file name should carry.
+bool isControl(QChar c)
 {
-    return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+    return c.category() == QChar::Other_Control || c == QChar::LineSeparator
+        || c == QChar::ParagraphSeparator;
 }
 
 } // namespace
@@ -21,11 +19,23 @@ AnswerBox::AnswerBox(QWidget *parent)
     : QPlainTextEdit(parent)
 {
     setTabChangesFocus(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setMode(FreeAnswer);
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int added) { keepToMode(position, added); });
 }
 
-bool AnswerBox::isOneLine() const
+void AnswerBox::setMode(AnswerMode mode)
 {
-    return platform::twips(height()) < 1000;
+    m_mode = mode;
+    // One line of 12 points only fits the name box without wrapping, margins,
+    // frame or scroll bar; the text scrolls sideways instead.
+    setLineWrapMode(mode.oneLine ? NoWrap : WidgetWidth);
+    setFrameShape(mode.oneLine ? NoFrame : StyledPanel);
+    setVerticalScrollBarPolicy(mode.oneLine ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
+    document()->setDocumentMargin(mode.oneLine ? 0 : 4);
+    setViewportMargins(mode.oneLine ? 3 : 0, 0, 0, 0);
+    keepToMode(0, document()->characterCount());
 }
 
 QString AnswerBox::text() const
@@ -48,65 +58,40 @@ void AnswerBox::setText(const QString &text)
     setPlainText(text);
 }
 
-void AnswerBox::resizeEvent(QResizeEvent *event)
+// Takes out of the `added` characters at `position` what the mode does not
+// allow: control characters on one line, and what runs past the limit. Looks
+// only at what was added and mends it in one edit, so a huge paste costs
+// once and a key press costs next to nothing.
+void AnswerBox::keepToMode(int position, int added)
 {
-    // One line of 12 points only fits a box this short without wrapping,
-    // margins, frame or scroll bar; the text scrolls sideways instead.
-    const bool oneLine = isOneLine();
-    setLineWrapMode(oneLine ? NoWrap : WidgetWidth);
-    setFrameShape(oneLine ? NoFrame : StyledPanel);
-    setVerticalScrollBarPolicy(oneLine ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    document()->setDocumentMargin(oneLine ? 0 : 4);
-    setViewportMargins(oneLine ? 3 : 0, 0, 0, 0);
-    QPlainTextEdit::resizeEvent(event);
-}
-
-void AnswerBox::keyPressEvent(QKeyEvent *event)
-{
-    const QString typed = event->text();
-    const bool inserts = !typed.isEmpty() && typed.front().isPrint()
-        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-    if (inserts && m_maxLength > 0 && fitted(typed).size() < typed.size()) {
-        event->accept(); // full: the key is refused, as in any length-limited box
+    if (m_keeping || (!m_mode.oneLine && m_mode.maxLength == 0))
         return;
-    }
-    QPlainTextEdit::keyPressEvent(event);
-}
-
-void AnswerBox::insertFromMimeData(const QMimeData *source)
-{
-    if (!source->hasText())
+    const int length = document()->characterCount() - 1;
+    const int end = std::min(position + added, length);
+    if (end <= position)
         return;
-    insertPlainText(fitted(source->text()));
-}
-
-void AnswerBox::inputMethodEvent(QInputMethodEvent *event)
-{
-    const QString commit = event->commitString();
-    const QString kept = fitted(commit);
-    if (kept == commit) {
-        QPlainTextEdit::inputMethodEvent(event);
+    QTextCursor cursor(document());
+    cursor.setPosition(position);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    const QString addedText = cursor.selectedText();
+    QString kept = addedText;
+    if (m_mode.oneLine)
+        kept.removeIf(isControl);
+    if (m_mode.maxLength > 0) {
+        qsizetype room = std::max<qsizetype>(0, m_mode.maxLength - (length - addedText.size()));
+        if (room < kept.size()) {
+            if (room > 0 && kept.at(room - 1).isHighSurrogate())
+                --room; // a character is kept whole or not at all
+            kept.truncate(room);
+        }
+    }
+    if (kept.size() == addedText.size())
         return;
-    }
-    QInputMethodEvent trimmed(event->preeditString(), event->attributes());
-    trimmed.setCommitString(kept, event->replacementStart(), event->replacementLength());
-    QPlainTextEdit::inputMethodEvent(&trimmed);
-}
-
-QString AnswerBox::fitted(QString text) const
-{
-    if (isOneLine())
-        text.removeIf(isLineBreak);
-    if (m_maxLength > 0) {
-        const qsizetype length = document()->characterCount() - 1;
-        const qsizetype selected = textCursor().selectedText().size();
-        qsizetype room = std::max<qsizetype>(0, m_maxLength - (length - selected));
-        if (room < text.size() && room > 0 && text.at(room - 1).isHighSurrogate())
-            --room; // never split a character in two
-        text.truncate(room);
-    }
-    return text;
+    m_keeping = true;
+    cursor.joinPreviousEditBlock(); // one undo takes back the edit and its mending
+    cursor.insertText(kept);
+    cursor.endEditBlock();
+    m_keeping = false;
 }
 
 } // namespace planner

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "PlannerView.h"
+
 #include <QPlainTextEdit>
 
 namespace planner {
 
-// The answer box: plain text only, with an optional length limit, and a
-// one-line mode while it is short enough to be the name box.
+// The answer box: plain text only, free or as the one-line name box with its
+// length limit. The rule holds for text from any source (keys, pastes, drops,
+// input methods, assistive tools, the program) because it is kept wherever
+// the document changes.
 class AnswerBox : public QPlainTextEdit
 {
     Q_OBJECT
@@ -13,27 +17,18 @@ class AnswerBox : public QPlainTextEdit
 public:
     explicit AnswerBox(QWidget *parent = nullptr);
 
-    // 0 means no limit.
-    void setMaxLength(int length) { m_maxLength = length; }
-
-    // Only the name box is this short; it keeps to one line.
-    bool isOneLine() const;
+    void setMode(AnswerMode mode);
+    AnswerMode mode() const { return m_mode; }
 
     // The text with every line break as "\r\n".
     QString text() const;
     void setText(const QString &text);
 
-protected:
-    void resizeEvent(QResizeEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void insertFromMimeData(const QMimeData *source) override;
-    void inputMethodEvent(QInputMethodEvent *event) override;
-
 private:
-    // What may go in for `text`: without line breaks on one line, and cut to the room left.
-    QString fitted(QString text) const;
+    void keepToMode(int position, int added);
 
-    int m_maxLength = 0;
+    AnswerMode m_mode = FreeAnswer;
+    bool m_keeping = false;
 };
 
 } // namespace planner

@@ -5,6 +5,7 @@
 #include "ScriptBuilder.h"
 #include "ShellTexts.h"
 #include "WorkSheet.h"
+#include "WorkSheetFile.h"
 #include "WorkSheetPrint.h"
 
 using platform::MessageBoxFlags;
@@ -106,6 +107,11 @@ void Navigation::Command2_Click()
     }
 }
 
+void Navigation::Command3_Click()
+{
+    SaveWorkSheet(m_state.workName, m_view.answerText(), m_platform);
+}
+
 void Navigation::finish()
 {
     if (m_state.toolName.isEmpty() || m_state.currentScreen == 0) {
@@ -157,13 +163,9 @@ void Navigation::ShowScreen()
     m_view.setControlVisible(Control::Frame2, true);
     m_view.setControlTop(Control::Text1, 3480);
     m_view.setControlVisible(Control::Command3, false);
-    if (isNamingTitle(screen.title)) {
-        m_view.setControlHeight(Control::Text1, 300);
-        m_view.setAnswerMaxLength(40);
-    } else {
-        m_view.setControlHeight(Control::Text1, 2175);
-        m_view.setAnswerMaxLength(0);
-    }
+    const bool naming = isNamingTitle(screen.title);
+    m_view.setControlHeight(Control::Text1, naming ? 300 : 2175);
+    m_view.setAnswerMode(naming ? NameAnswer : FreeAnswer);
     const bool takesAnswer = screen.takesAnswer == TrueFlag;
     m_view.setControlVisible(Control::Text1, takesAnswer);
     // Without an answer box the guidance takes its room.

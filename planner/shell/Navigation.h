@@ -23,6 +23,8 @@ public:
     void Command1_Click(int16_t index);
     // The type-finder button of a planner screen.
     void Command2_Click();
+    // Save to Disk: stores the sheet as shown, edits included.
+    void Command3_Click();
 
 private:
     void ShowScreen();

@@ -31,6 +31,18 @@ void PlannerState::startTool(PlannerTool tool)
     toolName = planner::toolName(tool);
 }
 
+std::vector<int16_t> listedScreens(const PlannerState &state, int16_t end)
+{
+    const int16_t first = state.activeTool == int16_t(PlannerTool::Presentation) ? 3 : 2;
+    std::vector<int16_t> listed{first};
+    for (int16_t i = first + 1; i < end; ++i) {
+        const Screen &screen = state.screen(i);
+        if (!(isOptionalTitle(screen.title) && screen.answer.isEmpty()))
+            listed.push_back(i);
+    }
+    return listed;
+}
+
 QString toolName(PlannerTool tool)
 {
     switch (tool) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace planner {
 
@@ -45,6 +46,11 @@ struct PlannerState
     // Empties entries 1 to 30 and points the state at `tool`, ready for its builder.
     void startTool(PlannerTool tool);
 };
+
+// The screens a work sheet lists, of those before `end`: the naming screen
+// first (3 for the Presentation Planner, else 2), then every later one but
+// the optional sections left unanswered.
+std::vector<int16_t> listedScreens(const PlannerState &state, int16_t end);
 
 // The display name of a planner, such as "The Meeting Planner".
 QString toolName(PlannerTool tool);

@@ -23,6 +23,16 @@ enum class Control {
     AboutBox,
 };
 
+// What the answer box takes: one line of a limited length for a name, or free text.
+struct AnswerMode
+{
+    bool oneLine;
+    int maxLength; // 0 means no limit
+    bool operator==(const AnswerMode &) const = default;
+};
+inline constexpr AnswerMode FreeAnswer{false, 0};
+inline constexpr AnswerMode NameAnswer{true, 40};
+
 // What the planner logic asks of its window. Positions and sizes are in twips.
 class PlannerView
 {
@@ -39,8 +49,7 @@ public:
     // The answer box's text, every line break as "\r\n".
     virtual QString answerText() const = 0;
     virtual void setAnswerText(const QString &text) = 0;
-    // 0 means no limit.
-    virtual void setAnswerMaxLength(int length) = 0;
+    virtual void setAnswerMode(AnswerMode mode) = 0;
 
     virtual void closeWindow() = 0;
 };

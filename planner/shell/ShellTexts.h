@@ -2,6 +2,8 @@
 
 #include <QStringView>
 
+#include <array>
+
 // The planner window's own wording, kept in one place.
 namespace planner::texts {
 
@@ -26,5 +28,47 @@ inline constexpr QStringView PostMortemQuestion =
     u"Was it successful and what can be improved for next time?";
 inline constexpr QStringView PrintQuestion = u"Are you sure that you wish to print the Work Sheet?";
 inline constexpr QStringView PrintError = u"Command1_Click_error ";
+
+struct ButtonText
+{
+    QStringView caption;
+    QStringView toolTip;
+    QStringView spoken = {}; // for a screen reader, where the caption reads badly aloud
+};
+
+// Command1, by index: Finished, Back, Forward, Print, AboutBox.
+inline constexpr std::array<ButtonText, 5> StepButtons{{
+    {u"F&inished", u" Click to exit this program "},
+    {u"<---  &Back", u" Click to move back to the previous screen ", u"Back"},
+    {u"&Forward  --->", u" Click to move forward to the next screen ", u"Forward"},
+    {u"&Print", u" Click to print the Work Sheet "},
+    {u"&AboutBox", u" Click to display the AboutBox "},
+}};
+
+// Command4 and its description Label3, by index.
+inline constexpr std::array<ButtonText, 5> ToolButtons{{
+    {u"Presentation Planner", u"Click to use the Presentation Planner"},
+    {u"Meeting Planner", u"Click to use the Meeting Planner"},
+    {u"Strategy Planner", u"Click to use the Strategy Planner"},
+    {u"Velkin", u"Click to use Velkin"},
+    {u"Phone Call Planner", u"Click to use the Phone Call Planner"},
+}};
+inline constexpr std::array<QStringView, 5> ToolDescriptions{
+    u"-  to help you give professional presentations.",
+    u"-  to help you get the most from meetings.",
+    u"-  to help you develop stratagies for important tasks.",
+    u"-  to help you to determine a person's personality type.",
+    u"-  to help  make your important calls more effective.",
+};
+
+// Too narrow for its caption on one line, it shows the words under its picture.
+inline constexpr ButtonText SaveButton{
+    u"Save to\nDisk", u" Click to save this information to disk ", u"Save to Disk"};
+inline constexpr ButtonText TypeFinderButton{u"&Velkin", u" Click to display the Velkin program "};
+
+inline constexpr QStringView ScreenFrame = u"Screen";
+inline constexpr QStringView ToolsFrame = u"Tools";
+inline constexpr QStringView PlanningPicture = u"Planning picture";
+inline constexpr QStringView MenuPicture = u"Orvanta picture";
 
 } // namespace planner::texts

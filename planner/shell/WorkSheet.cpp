@@ -18,16 +18,10 @@ struct Section
 
 QString workSheetText(const PlannerState &state)
 {
-    const int16_t first = state.activeTool == int16_t(PlannerTool::Presentation) ? 3 : 2;
-
     // Answers can be whole pasted documents: size the text once, then append.
     std::vector<Section> sections;
-    const Screen &naming = state.screen(first);
-    sections.push_back({naming.title.toUpper(), &naming.answer});
-    for (int16_t i = first + 1; i < state.currentScreen; ++i) {
+    for (const int16_t i : listedScreens(state, state.currentScreen)) {
         const Screen &screen = state.screen(i);
-        if (isOptionalTitle(screen.title) && screen.answer.isEmpty())
-            continue;
         sections.push_back({sectionTitle(screen.title).toUpper(), &screen.answer});
     }
 

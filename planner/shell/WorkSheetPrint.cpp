@@ -32,21 +32,17 @@ void layOutWorkSheet(const PlannerState &state, const QString &date, platform::T
     printer.printLine(rule);
     printer.printLine({});
 
-    // The first item is the naming screen, as on the sheet shown on screen.
-    const int16_t first = state.activeTool == int16_t(PlannerTool::Presentation) ? 3 : 2;
-    const Screen &naming = state.screen(first);
-    if (!naming.title.isEmpty())
-        printSection(printer, naming.title, naming.answer);
-
-    for (int16_t i = first + 1; i < state.screenEnd; ++i) {
+    // The naming screen comes first and has no rule under it; closing screens are not printed.
+    const std::vector<int16_t> listed = listedScreens(state, state.screenEnd);
+    for (const int16_t i : listed) {
         const Screen &screen = state.screen(i);
-        if (isOptionalTitle(screen.title) && screen.answer.isEmpty())
-            continue;
-        if (screen.title.endsWith(u"finished")) // the closing screen
+        if (screen.title.isEmpty() || screen.title.endsWith(u"finished"))
             continue;
         printSection(printer, sectionTitle(screen.title), screen.answer);
-        printer.setFontSize(11);
-        printer.printLine(rule);
+        if (i != listed.front()) {
+            printer.setFontSize(11);
+            printer.printLine(rule);
+        }
     }
 
     printer.printLine({});

@@ -4,159 +4,66 @@
 #include "Platform.h"
 #include "ShellTexts.h"
 #include "Twips.h"
-#include "WorkSheetFile.h"
+#include "WindowParts.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolButton>
 
+using namespace parts;
 using platform::twipsRect;
 
 namespace planner {
 
 namespace {
 
-const QColor LightYellow(0xFF, 0xFF, 0x80);
-const QColor LightCyan(0x80, 0xFF, 0xFF);
-const QColor DarkRed(0x80, 0x00, 0x00);
-const QColor DarkBlue(0x00, 0x00, 0xC0);
-const QColor Red(0xFF, 0x00, 0x00);
-const QColor Black(0x00, 0x00, 0x00);
-
-struct ButtonDef
+struct Place
 {
-    QStringView caption;
-    QStringView toolTip;
     int left;
     int top;
-    QStringView icon; // none where the caption leaves no room; it carries its own arrow
-    QStringView spoken = {}; // for a screen reader, where the caption reads badly aloud
 };
 
 // Command1, by index: Finished, Back, Forward, Print, AboutBox.
-constexpr std::array<ButtonDef, 5> StepButtons{{
-    {u"F&inished", u" Click to exit this program ", 360, 6120, u"finished"},
-    {u"<---  &Back", u" Click to move back to the previous screen ", 6120, 6120, {}, u"Back"},
-    {u"&Forward  --->", u" Click to move forward to the next screen ", 7560, 6120, {}, u"Forward"},
-    {u"&Print", u" Click to print the Work Sheet ", 3240, 6120, u"print"},
-    {u"&AboutBox", u" Click to display the AboutBox ", 1800, 6120, u"about"},
-}};
+constexpr std::array<Place, 5> StepButtonPlaces{
+    {{360, 6120}, {6120, 6120}, {7560, 6120}, {3240, 6120}, {1800, 6120}}};
+// Back and Forward carry their arrows in their captions and have no room for a picture.
+constexpr std::array<QStringView, 5> StepButtonArt{u"finished", {}, {}, u"print", u"about"};
 
-struct ToolDef
+// Command4, by index; the tops put the type finder first, each description beside its button.
+constexpr std::array<int, 5> ToolTops{440, 880, 1320, 0, 1760};
+constexpr std::array<int, 5> ToolDescriptionTops{500, 940, 1380, 100, 1780};
+constexpr std::array<QStringView, 5> ToolArt{u"presentation", u"meeting", u"strategy", u"velkin",
+                                             u"phone"};
+
+QPushButton *button(QWidget *parent, const QString &name, const texts::ButtonText &text,
+                    QStringView art, const QRect &geometry, const QColor &background)
 {
-    ButtonDef button;
-    QStringView description;
-    int descriptionTop;
-};
-
-// Command4 and Label3, by index; the tops put the type finder first.
-constexpr std::array<ToolDef, 5> Tools{{
-    {{u"Presentation Planner", u"Click to use the Presentation Planner", 120, 440, u"presentation"},
-     u"-  to help you give professional presentations.",
-     500},
-    {{u"Meeting Planner", u"Click to use the Meeting Planner", 120, 880, u"meeting"},
-     u"-  to help you get the most from meetings.",
-     940},
-    {{u"Strategy Planner", u"Click to use the Strategy Planner", 120, 1320, u"strategy"},
-     u"-  to help you develop stratagies for important tasks.",
-     1380},
-    {{u"Velkin", u"Click to use Velkin", 120, 0, u"velkin"},
-     u"-  to help you to determine a person's personality type.",
-     100},
-    {{u"Phone Call Planner", u"Click to use the Phone Call Planner", 120, 1760, u"phone"},
-     u"-  to help  make your important calls more effective.",
-     1780},
-}};
-
-constexpr ButtonDef SaveButton{u"Save to Disk", u" Click to save this information to disk ", 7440,
-                               4560, u"save"};
-constexpr ButtonDef TypeFinderButton{u"&Velkin", u" Click to display the Velkin program ", 4680,
-                                     6120, u"velkin"};
-
-QIcon art(QStringView name)
-{
-    return QIcon(QStringLiteral(":/planner/%1.svg").arg(name));
-}
-
-void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
-// "MS Sans Serif" is not found on Linux; Arial's metric twin keeps the layout's widths.
-QFont msSansSerif(double points)
-{
-    static const bool substituted = [] {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
-                                  QStringLiteral("Liberation Sans"));
-        return true;
-    }();
-    Q_UNUSED(substituted);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    return font;
-}
-
-QFont arial(double points, bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QLabel *label(QWidget *parent, const QString &name, const QRect &geometry)
-{
-    auto *l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setTextFormat(Qt::PlainText);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    l->setGeometry(geometry);
-    return l;
-}
-
-QPushButton *button(QWidget *parent, const QString &name, const ButtonDef &def, int width,
-                    int height, const QColor &background)
-{
-    auto *b = new QPushButton(def.caption.toString(), parent);
+    auto *b = new QPushButton(text.caption.toString(), parent);
     b->setObjectName(name);
-    b->setToolTip(def.toolTip.toString());
-    if (!def.icon.isEmpty()) {
-        b->setIcon(art(def.icon));
+    b->setToolTip(text.toolTip.toString());
+    if (!art.isEmpty()) {
+        b->setIcon(parts::art(art));
         b->setIconSize(QSize(12, 12));
     }
-    b->setGeometry(twipsRect(def.left, def.top, width, height));
-    if (!def.spoken.isEmpty())
-        b->setAccessibleName(def.spoken.toString());
+    b->setGeometry(geometry);
+    if (!text.spoken.isEmpty())
+        b->setAccessibleName(text.spoken.toString());
     b->setAutoDefault(false);
     b->setStyleSheet(QStringLiteral("padding: 0px 2px;")); // room for icon and caption
     setColour(b, QPalette::Button, background);
     return b;
 }
 
-QGroupBox *frame(QWidget *parent, const QString &name, const QRect &geometry)
-{
-    auto *f = new QGroupBox(parent);
-    f->setObjectName(name);
-    f->setGeometry(geometry);
-    return f;
-}
-
-QLabel *picture(QWidget *parent, const QString &name, QStringView art, const QString &description)
+QLabel *picture(QWidget *parent, const QString &name, QStringView art, QStringView description)
 {
     auto *p = new QLabel(parent);
     p->setObjectName(name);
-    p->setAccessibleName(description);
+    p->setAccessibleName(description.toString());
     p->setGeometry(twipsRect(2100, 3600, 4815, 2115));
-    p->setPixmap(planner::art(art).pixmap(p->size()));
+    p->setPixmap(parts::art(art).pixmap(p->size()));
     return p;
 }
 
@@ -180,88 +87,79 @@ frmPresenting::~frmPresenting() = default;
 
 void frmPresenting::createControls()
 {
-    m_frame1 = frame(this, QStringLiteral("Frame1"), twipsRect(120, 120, 8775, 5775));
-    m_frame1->setAccessibleName(QStringLiteral("Screen"));
+    m_frame1 = frame(this, u"Frame1", twipsRect(120, 120, 8775, 5775));
+    m_frame1->setAccessibleName(texts::ScreenFrame.toString());
 
-    m_label1 = label(m_frame1, QStringLiteral("Label1"), twipsRect(480, 240, 7935, 375));
+    m_label1 = label(m_frame1, u"Label1", {}, twipsRect(480, 240, 7935, 375), DarkRed);
     m_label1->setFont(arial(12, true));
+    m_label1->setWordWrap(false);
     m_label1->setAutoFillBackground(true);
     setColour(m_label1, QPalette::Window, LightYellow);
-    setColour(m_label1, QPalette::WindowText, DarkRed);
 
-    m_frame2 = frame(m_frame1, QStringLiteral("Frame2"), twipsRect(480, 720, 7935, 2600));
+    m_frame2 = frame(m_frame1, u"Frame2", twipsRect(480, 720, 7935, 2600));
     m_frame2->setTitle(texts::InitialFrame.toString());
     const QColor windowText = m_frame2->palette().color(QPalette::WindowText);
     setColour(m_frame2, QPalette::WindowText, DarkBlue);
     m_frame2->setMouseTracking(true);
     m_frame2->installEventFilter(this);
 
-    m_label2 = label(m_frame2, QStringLiteral("Label2"), twipsRect(120, 240, 7575, 2175));
+    m_label2 = label(m_frame2, u"Label2", {}, twipsRect(120, 240, 7575, 2175), windowText);
     m_label2->setFont(arial(9.75));
-    m_label2->setWordWrap(true);
-    setColour(m_label2, QPalette::WindowText, windowText);
 
     m_text1 = new AnswerBox(m_frame1);
     m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setAccessibleName(QStringLiteral("Answer"));
     m_text1->setFont(arial(12));
     m_text1->setGeometry(twipsRect(480, 3480, 7935, 2055));
     m_text1->installEventFilter(this);
 
-    // Too narrow for its caption on one line: the picture above, the words below it.
-    m_command3 = new QToolButton(m_frame1);
-    m_command3->setObjectName(QStringLiteral("Command3"));
-    m_command3->setText(QStringLiteral("Save to\nDisk"));
-    m_command3->setAccessibleName(SaveButton.caption.toString());
-    m_command3->setToolTip(SaveButton.toolTip.toString());
-    m_command3->setIcon(art(SaveButton.icon));
-    m_command3->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    m_command3->setGeometry(twipsRect(SaveButton.left, SaveButton.top, 615, 735));
-    m_command3->setFocusPolicy(Qt::StrongFocus);
+    m_command3 = pictureButton(m_frame1, u"Command3", texts::SaveButton.caption,
+                               texts::SaveButton.toolTip, twipsRect(7440, 4560, 615, 735), u"save");
+    m_command3->setAccessibleName(texts::SaveButton.spoken.toString());
+    m_command3->setIconSize(QSize(16, 16));
     QFont small = m_command3->font();
     small.setPointSizeF(7.5);
     m_command3->setFont(small);
     setColour(m_command3, QPalette::Button, LightYellow);
     m_command3->setAutoFillBackground(true);
-    connect(m_command3, &QToolButton::clicked, this,
-            [this] { SaveWorkSheet(m_state.workName, m_text1->text(), m_platform); });
+    connect(m_command3, &QToolButton::clicked, this, [this] { m_navigation.Command3_Click(); });
 
-    m_frame3 = frame(this, QStringLiteral("Frame3"), twipsRect(720, 1080, 7695, 2175));
-    m_frame3->setAccessibleName(QStringLiteral("Tools"));
+    m_frame3 = frame(this, u"Frame3", twipsRect(720, 1080, 7695, 2175));
+    m_frame3->setAccessibleName(texts::ToolsFrame.toString());
     const QFont descriptionFont = msSansSerif(9.75);
-    for (int i = 0; i < int(Tools.size()); ++i) {
-        const ToolDef &tool = Tools[i];
-        m_command4[i] = button(m_frame3, QStringLiteral("Command4_%1").arg(i), tool.button, 2415,
-                               375, LightCyan);
+    for (int i = 0; i < int(m_command4.size()); ++i) {
+        m_command4[i] =
+            button(m_frame3, QStringLiteral("Command4_%1").arg(i), texts::ToolButtons[i],
+                   ToolArt[i], twipsRect(120, ToolTops[i], 2415, 375), LightCyan);
         m_command4[i]->setIconSize(QSize(16, 16));
         m_command4[i]->setMouseTracking(true);
         m_command4[i]->installEventFilter(this);
         connect(m_command4[i], &QPushButton::clicked, this,
                 [this, i] { m_navigation.Command4_Click(int16_t(i)); });
         m_label3[i] = label(m_frame3, QStringLiteral("Label3_%1").arg(i),
-                            twipsRect(2760, tool.descriptionTop, 4815, 255));
+                            texts::ToolDescriptions[i].toString(),
+                            twipsRect(2760, ToolDescriptionTops[i], 4815, 255), Black);
         m_label3[i]->setFont(descriptionFont);
-        m_label3[i]->setText(tool.description.toString());
     }
 
-    m_picture1 =
-        picture(this, QStringLiteral("Picture1"), u"picture1", QStringLiteral("Planning picture"));
+    m_picture1 = picture(this, QStringLiteral("Picture1"), u"picture1", texts::PlanningPicture);
     m_picture1->hide();
-    m_picture2 =
-        picture(this, QStringLiteral("Picture2"), u"picture2", QStringLiteral("Orvanta picture"));
+    m_picture2 = picture(this, QStringLiteral("Picture2"), u"picture2", texts::MenuPicture);
     m_picture2->setAutoFillBackground(true);
     setColour(m_picture2, QPalette::Window, Qt::white);
 
-    for (int i = 0; i < int(StepButtons.size()); ++i) {
-        m_command1[i] = button(this, QStringLiteral("Command1_%1").arg(i), StepButtons[i], 1095,
-                               375, LightYellow);
+    for (int i = 0; i < int(m_command1.size()); ++i) {
+        const Place place = StepButtonPlaces[i];
+        m_command1[i] =
+            button(this, QStringLiteral("Command1_%1").arg(i), texts::StepButtons[i],
+                   StepButtonArt[i], twipsRect(place.left, place.top, 1095, 375), LightYellow);
 
         connect(m_command1[i], &QPushButton::clicked, this,
                 [this, i] { m_navigation.Command1_Click(int16_t(i)); });
     }
     m_command1[3]->hide();
 
-    m_command2 = button(this, QStringLiteral("Command2"), TypeFinderButton, 1095, 375, LightYellow);
+    m_command2 = button(this, QStringLiteral("Command2"), texts::TypeFinderButton, u"velkin",
+                        twipsRect(4680, 6120, 1095, 375), LightYellow);
     m_command2->hide();
     connect(m_command2, &QPushButton::clicked, this, [this] { m_navigation.Command2_Click(); });
 
@@ -275,11 +173,7 @@ void frmPresenting::createControls()
 
 void frmPresenting::Form_Load()
 {
-    if (windowState() == Qt::WindowNoState) {
-        const QRect screen = this->screen()->geometry();
-        move(screen.x() + (screen.width() - width()) / 2,
-             screen.y() + (screen.height() - height()) / 2);
-    }
+    centre(*this);
     m_navigation.ShowMainMenu();
 }
 
@@ -331,7 +225,7 @@ void frmPresenting::Frame2_MouseMove()
 bool frmPresenting::Text1_KeyPress(const QKeyEvent &key)
 {
     const bool lineBreak = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-    return lineBreak && m_text1->isOneLine();
+    return lineBreak && m_text1->mode().oneLine;
 }
 
 QWidget *frmPresenting::control(Control control) const
@@ -428,9 +322,9 @@ void frmPresenting::setAnswerText(const QString &text)
     m_text1->setText(text);
 }
 
-void frmPresenting::setAnswerMaxLength(int length)
+void frmPresenting::setAnswerMode(AnswerMode mode)
 {
-    m_text1->setMaxLength(length);
+    m_text1->setMode(mode);
 }
 
 void frmPresenting::closeWindow()

@@ -42,7 +42,7 @@ public:
     void focusControl(Control control) override;
     QString answerText() const override;
     void setAnswerText(const QString &text) override;
-    void setAnswerMaxLength(int length) override;
+    void setAnswerMode(AnswerMode mode) override;
     void closeWindow() override;
 
 protected:

@@ -28,7 +28,7 @@ public:
     void focusControl(Control) override { }
     QString answerText() const override { return {}; }
     void setAnswerText(const QString &) override { }
-    void setAnswerMaxLength(int) override { }
+    void setAnswerMode(AnswerMode) override { }
     void closeWindow() override { }
 
     std::map<Control, QString> captions;

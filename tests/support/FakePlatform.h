@@ -4,6 +4,7 @@
 #include "QtPlatform.h"
 
 #include <QDialog>
+#include <QPrinter>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -11,6 +12,24 @@
 #include <deque>
 #include <functional>
 #include <vector>
+
+// The real platform, printing into a PDF file when it is given one.
+class PdfPlatform final : public platform::QtPlatform
+{
+public:
+    QString pdfPath;
+
+protected:
+    std::unique_ptr<QPrinter> newPrinter() const override
+    {
+        if (pdfPath.isEmpty())
+            return QtPlatform::newPrinter();
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdfPath);
+        return printer;
+    }
+};
 
 // The platform for tests: message boxes answered from a script, printer
 // operations recorded, programs never started, the program never ended.
@@ -61,7 +80,10 @@ public:
         return m_real.writeTextFile(path, text, reason);
     }
     std::unique_ptr<platform::TextPrinter> openTextPrinter() override;
-    int printWindowImage(QWidget &) override { return 0; }
+    int printWindowImage(QWidget &window) override
+    {
+        return m_realPrinting ? m_real.printWindowImage(window) : 0;
+    }
     QString today() const override { return u"5 December 2026"_s; }
     void showModal(QDialog &dialog) override
     {
@@ -78,7 +100,7 @@ public:
     void printForReal(const QString &pdfPath)
     {
         m_realPrinting = true;
-        m_real.printToFile(pdfPath);
+        m_real.pdfPath = pdfPath;
     }
 
     // What the tests script and read.
@@ -96,7 +118,7 @@ public:
     int programEnds = 0;
 
 private:
-    platform::QtPlatform m_real;
+    PdfPlatform m_real;
     bool m_realPrinting = false;
 };
 

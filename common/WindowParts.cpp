@@ -1,15 +1,16 @@
 #include "WindowParts.h"
 
+#include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QScreen>
 #include <QToolButton>
 
-namespace typefinder::parts {
+namespace parts {
 
 QIcon art(QStringView name)
 {
-    return QIcon(QStringLiteral(":/typefinder/%1.svg").arg(name));
+    return QIcon(QStringLiteral(":/art/%1.svg").arg(name));
 }
 
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
@@ -28,6 +29,20 @@ QFont arial(double points, bool bold)
     return font;
 }
 
+QFont msSansSerif(double points)
+{
+    static const bool substituted = [] {
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
+                                  QStringLiteral("Liberation Sans"));
+        return true;
+    }();
+    Q_UNUSED(substituted);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    return font;
+}
+
 QLabel *label(QWidget *parent, QStringView name, const QString &text, const QRect &geometry,
               const QColor &colour)
 {
@@ -41,19 +56,22 @@ QLabel *label(QWidget *parent, QStringView name, const QString &text, const QRec
     return l;
 }
 
-void setPanelText(QLabel *panel, QString text)
+QGroupBox *frame(QWidget *parent, QStringView name, const QRect &geometry)
 {
-    panel->setText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    auto *f = new QGroupBox(parent);
+    f->setObjectName(name.toString());
+    f->setGeometry(geometry);
+    return f;
 }
 
 QToolButton *pictureButton(QWidget *parent, QStringView name, QStringView caption,
-                           QStringView toolTip, const QRect &geometry, QStringView icon)
+                           QStringView toolTip, const QRect &geometry, QStringView art)
 {
     auto *b = new QToolButton(parent);
     b->setObjectName(name.toString());
     b->setText(caption.toString());
     b->setToolTip(toolTip.toString());
-    b->setIcon(art(icon));
+    b->setIcon(parts::art(art));
     b->setIconSize(QSize(28, 28));
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->setGeometry(geometry);
@@ -70,4 +88,4 @@ void centre(QWidget &window)
                 screen.y() + (screen.height() - window.height()) / 2);
 }
 
-} // namespace typefinder::parts
+} // namespace parts
