@@ -66,6 +66,10 @@ public:
     // Today as "d mmmm yyyy" (5 December 2026), in the user's language.
     virtual QString today() const = 0;
 
+    // Shows the help file at the topic with this context number, in a viewer
+    // of its own beside `owner`; an open viewer is brought forward.
+    virtual void showHelp(QWidget &owner, const QString &path, int context) = 0;
+
     // Shows the dialog modally and returns when it has been closed.
     virtual void showModal(QDialog &dialog) = 0;
 

@@ -1,5 +1,6 @@
 #include "QtPlatform.h"
 
+#include "HelpViewer.h"
 #include "QtTextPrinter.h"
 
 #include <QApplication>
@@ -118,6 +119,20 @@ int QtPlatform::printWindowImage(QWidget &window)
 QString QtPlatform::today() const
 {
     return QLocale::system().toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy"));
+}
+
+void QtPlatform::showHelp(QWidget &owner, const QString &path, int context)
+{
+    auto *viewer = qobject_cast<HelpViewer *>(m_help.data());
+    if (!viewer || viewer->path() != path) {
+        delete m_help;
+        viewer = new HelpViewer(path, &owner);
+        m_help = viewer;
+    }
+    viewer->showTopic(context);
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
 }
 
 void QtPlatform::showModal(QDialog &dialog)

@@ -2,6 +2,8 @@
 
 #include "Platform.h"
 
+#include <QPointer>
+
 class QPrinter;
 
 namespace platform {
@@ -18,12 +20,16 @@ public:
     std::unique_ptr<TextPrinter> openTextPrinter() override;
     int printWindowImage(QWidget &window) override;
     QString today() const override;
+    void showHelp(QWidget &owner, const QString &path, int context) override;
     void showModal(QDialog &dialog) override;
     void endProgram() override;
 
 protected:
     // The default printer; null when there is none to print on.
     virtual std::unique_ptr<QPrinter> newPrinter() const;
+
+private:
+    QPointer<QWidget> m_help; // made at the first call, gone when closed
 };
 
 } // namespace platform

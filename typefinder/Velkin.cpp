@@ -10,6 +10,7 @@
 #include "TypeFinderValues.h"
 #include "VelkinTexts.h"
 #include "WindowParts.h"
+#include "frmAbout.h"
 #include "frmSelfTest.h"
 
 #include <QButtonGroup>
@@ -163,6 +164,7 @@ void Velkin::createControls()
     connect(m_command2, &QPushButton::clicked, this, &Velkin::Command2_Click);
     m_command3 = yellowButton(this, u"Command3", texts::PrintButton,
                               twipsRect(3960, 5760, 1095, 375), u"print");
+    connect(m_command3, &QPushButton::clicked, this, &Velkin::Command3_Click);
     m_command4 = yellowButton(this, u"Command4", texts::TraitsButton,
                               twipsRect(5400, 5760, 1095, 375), u"traits");
     connect(m_command4, &QPushButton::clicked, this, &Velkin::Command4_Click);
@@ -264,8 +266,32 @@ void Velkin::runDetailedTest()
 
 void Velkin::Command1_Click(int index)
 {
-    if (index == 0)
+    switch (index) {
+    case 0:
         close();
+        break;
+    case 1: {
+        frmAbout about(this);
+        m_platform.showModal(about);
+        break;
+    }
+    default: // what the program reports of its help is nothing, whatever happens
+        m_platform.showHelp(*this, m_platform.programFolder() + texts::HelpFile,
+                            texts::HelpContents);
+        break;
+    }
+}
+
+// Prints the window as it shows, the panel in white on black; failures pass silently.
+void Velkin::Command3_Click()
+{
+    if (m_platform.messageBox(texts::PrintQuestion.toString(), platform::YesNo,
+                              texts::PrintTitle.toString())
+        != platform::Yes)
+        return;
+    m_label4->setColours(Qt::white, Qt::black);
+    m_platform.printWindowImage(*this);
+    m_label4->setColours(DarkRed, PaleYellow);
 }
 
 void Velkin::closeEvent(QCloseEvent *event)

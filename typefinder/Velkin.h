@@ -47,7 +47,8 @@ private:
     void runDetailedTest();
     void Command4_Click(); // Traits
     void Command2_Click(); // Clear
-    void Command1_Click(int index);
+    void Command1_Click(int index); // Finished, About, Help
+    void Command3_Click(); // Print
     void showPanel(const QString &text, const QString &name);
     void showSteps(bool shown);
 

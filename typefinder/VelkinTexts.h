@@ -21,6 +21,23 @@ inline constexpr QStringView Maker = u"Quillan";
 inline constexpr QStringView DescriptionName = u"%1 type, %2";
 inline constexpr QStringView TraitListName = u"%1 type traits";
 
+inline constexpr QStringView PrintQuestion = u"Please Confirm that you wish to print this.";
+inline constexpr QStringView PrintTitle = u"Velkin Print";
+inline constexpr QStringView TestPrintTitle = u"Self Test Print";
+inline constexpr QStringView PrintError = u"Command3_Click_error ";
+inline constexpr QStringView HelpFile = u"/Velkin.hlp";
+inline constexpr int HelpContents = 1;
+
+inline constexpr QStringView AboutCaption = u"About Velkin";
+inline constexpr QStringView AboutFinishedTip = u"Click to exit this screen";
+inline constexpr std::array<QStringView, 5> AboutParagraphs{
+    u"Velkin - Professional Orvanta",
+    u"Quillan",
+    u"Version 1.0, December 2026",
+    u"Questions and suggestions: please write to Quillan",
+    u"Copyright (C) 2026 Quillan. All rights reserved.",
+};
+
 struct ButtonText
 {
     QStringView caption;
@@ -50,6 +67,11 @@ inline constexpr QStringView BarNames =
     u"In Charge          Enthusiastic          Friendly          Details";
 inline constexpr QStringView BarHint =
     u"Click on the personality type red graph column to see the personality traits.";
+// The printed results name the bars a little closer, and say how to read them.
+inline constexpr QStringView PrintedBarNames =
+    u"In Charge          Enthusiastic        Friendly        Details";
+inline constexpr QStringView PrintedBarHint =
+    u"The higher the number the stonger personality type.";
 inline constexpr ButtonText TestFinishedButton{u"&Finished", u"Click to exit this Self Test"};
 inline constexpr ButtonText TestPrintButton{u"Print", u"Click to print the results"};
 inline constexpr ButtonText TestClearButton{u"Clear", u"Click to clear this screen"};

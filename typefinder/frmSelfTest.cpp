@@ -70,6 +70,7 @@ void frmSelfTest::createControls()
         pictureButton(this, u"Command3", texts::TestPrintButton.caption,
                       texts::TestPrintButton.toolTip, twipsRect(6840, 1680, 855, 855), u"print");
     m_command3->hide();
+    connect(m_command3, &QToolButton::clicked, this, &frmSelfTest::Command3_Click);
 
     m_frame2 = new QGroupBox(texts::Results.toString(), this);
     m_frame2->setObjectName(QStringLiteral("Frame2"));
@@ -95,10 +96,12 @@ void frmSelfTest::createControls()
         ->setFont(arial(8.25));
     label(m_frame2, u"Label4_0", texts::Low.toString(), twipsRect(240, 3480, 375, 255), DarkBlue)
         ->setFont(arial(8.25));
-    label(m_frame2, u"Label3", texts::BarNames.toString(), twipsRect(1000, 3960, 5000, 375), Blue)
-        ->setFont(arial(8.25));
-    label(m_frame2, u"Label5", texts::BarHint.toString(), twipsRect(1200, 4560, 4095, 615), DarkRed)
-        ->setFont(arial(8.25));
+    m_label3 = label(m_frame2, u"Label3", texts::BarNames.toString(),
+                     twipsRect(1000, 3960, 5000, 375), Blue);
+    m_label3->setFont(arial(8.25));
+    m_label5 = label(m_frame2, u"Label5", texts::BarHint.toString(),
+                     twipsRect(1200, 4560, 4095, 615), DarkRed);
+    m_label5->setFont(arial(8.25));
 
     m_label2 = new TextPanel(m_frame2, u"Label2", twipsRect(0, 0, 6240, 5295), DarkRed, PaleYellow);
     m_label2->setFont(arial(9.75));
@@ -206,6 +209,24 @@ void frmSelfTest::Command4_Click()
     m_command4->hide();
     setBarsVisible(true);
     m_frame1[m_shownBar]->setFocus();
+}
+
+// Prints the results in their printed wording; a failure is told, a cancel is not.
+void frmSelfTest::Command3_Click()
+{
+    if (m_platform.messageBox(texts::PrintQuestion.toString(), platform::YesNo,
+                              texts::TestPrintTitle.toString())
+        != platform::Yes)
+        return;
+    m_label5->setText(texts::PrintedBarHint.toString());
+    m_label3->setText(texts::PrintedBarNames.toString());
+    const int error = m_platform.printWindowImage(*this);
+    m_label5->setText(texts::BarHint.toString());
+    m_label3->setText(texts::BarNames.toString());
+    if (error != 0 && error != platform::CancelledError) {
+        m_platform.messageBox(texts::PrintError + QString::number(error), platform::OkOnly,
+                              texts::AppTitle.toString());
+    }
 }
 
 void frmSelfTest::setBarsVisible(bool visible)

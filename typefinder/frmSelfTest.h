@@ -43,6 +43,7 @@ private:
     void showAnswers();
     void showResults();
     void Frame1_Click(int bar);
+    void Command3_Click(); // Print
     void Command4_Click(); // Clear
     void setBarsVisible(bool visible);
 
@@ -60,6 +61,8 @@ private:
     QGroupBox *m_frame2 = nullptr;
     std::array<QPushButton *, 4> m_frame1{};
     TextPanel *m_label2 = nullptr;
+    QLabel *m_label3 = nullptr; // the bars' names
+    QLabel *m_label5 = nullptr; // how to read the chart
     QPushButton *m_command4 = nullptr;
 };
 

@@ -45,6 +45,7 @@ void Navigation::ShowMainMenu()
     m_view.setControlVisible(Control::Command2, false);
     m_view.setControlVisible(Control::Command3, false);
     m_view.setControlVisible(Control::Print, false);
+    m_view.screenShown();
 }
 
 void Navigation::Command4_Click(int16_t index)
@@ -61,6 +62,7 @@ void Navigation::Command4_Click(int16_t index)
     m_view.setControlVisible(Control::Picture2, false);
     m_view.setControlVisible(Control::Command2, true);
     m_view.setControlVisible(Control::Frame3, false);
+    m_view.screenShown();
 }
 
 void Navigation::Command1_Click(int16_t index)
@@ -90,6 +92,7 @@ void Navigation::Command1_Click(int16_t index)
         PrintWorkSheet(m_state, m_platform);
         break;
     case AboutBox:
+        m_view.showAboutBox();
         if (m_state.currentScreen == 0)
             m_view.setControlEnabled(Control::Back, false);
         break;
@@ -177,6 +180,7 @@ void Navigation::ShowScreen()
         m_view.setAnswerText(screen.answer);
     if (takesAnswer)
         m_view.focusControl(Control::Text1);
+    m_view.screenShown();
 }
 
 void Navigation::ComposeWorkSheet()
@@ -192,6 +196,7 @@ void Navigation::ComposeWorkSheet()
     m_view.setControlVisible(Control::Command3, true);
     m_view.setControlEnabled(Control::Forward, false);
     m_view.focusControl(Control::Text1);
+    m_view.screenShown();
 }
 
 platform::StartResult Navigation::startTypeFinder()

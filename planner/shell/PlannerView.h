@@ -51,6 +51,11 @@ public:
     virtual void setAnswerText(const QString &text) = 0;
     virtual void setAnswerMode(AnswerMode mode) = 0;
 
+    // The About box, modally: returns when it has been closed.
+    virtual void showAboutBox() = 0;
+    // A screen, the tool menu or the work sheet is now on show, for those who cannot see it.
+    virtual void screenShown() = 0;
+
     virtual void closeWindow() = 0;
 };
 

@@ -29,6 +29,21 @@ inline constexpr QStringView PostMortemQuestion =
 inline constexpr QStringView PrintQuestion = u"Are you sure that you wish to print the Work Sheet?";
 inline constexpr QStringView PrintError = u"Command1_Click_error ";
 
+// The About box: each item after its run of blanks.
+inline constexpr QStringView AboutCaption = u"About Orvanta";
+struct AboutItem
+{
+    int blanks;
+    QStringView text;
+};
+inline constexpr std::array<AboutItem, 5> AboutItems{{
+    {5, u"Orvanta - Professional Orvanta"},
+    {8, u"Quillan"},
+    {10, u"Version 1.0: planners for presentations, meetings, strategies and calls"},
+    {10, u"Questions and suggestions: please write to Quillan"},
+    {10, u"Copyright (C) 2026 Quillan. All rights reserved."},
+}};
+
 struct ButtonText
 {
     QStringView caption;

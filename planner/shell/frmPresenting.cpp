@@ -5,6 +5,7 @@
 #include "ShellTexts.h"
 #include "Twips.h"
 #include "WindowParts.h"
+#include "frmAbout.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -105,6 +106,7 @@ void frmPresenting::createControls()
 
     m_label2 = label(m_frame2, u"Label2", {}, twipsRect(120, 240, 7575, 2175), windowText);
     m_label2->setFont(arial(9.75));
+    m_label2->setFocusPolicy(Qt::StrongFocus); // read from the keyboard on screens without a box
 
     m_text1 = new AnswerBox(m_frame1);
     m_text1->setObjectName(QStringLiteral("Text1"));
@@ -165,8 +167,8 @@ void frmPresenting::createControls()
 
     // Keyboard order follows the screen: the tools, the box, then the buttons left to right.
     QWidget *order[] = {m_command4[3], m_command4[0], m_command4[1], m_command4[2], m_command4[4],
-                        m_text1,       m_command3,    m_command1[0], m_command1[4], m_command1[3],
-                        m_command2,    m_command1[1], m_command1[2]};
+                        m_label2,      m_text1,       m_command3,    m_command1[0], m_command1[4],
+                        m_command1[3], m_command2,    m_command1[1], m_command1[2]};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -273,11 +275,13 @@ void frmPresenting::setCaption(Control control, const QString &caption)
     } else if (auto *l = qobject_cast<QLabel *>(w)) {
         QString shown = caption;
         l->setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        // A screen reader names the answer box after its screen and reads the guidance with it.
-        if (control == Control::Label1)
+        // A screen reader names the answer box and the guidance after the screen's title.
+        if (control == Control::Label1) {
             m_text1->setAccessibleName(shown.trimmed());
-        else if (control == Control::Label2)
-            m_text1->setAccessibleDescription(shown.trimmed());
+            m_label2->setAccessibleName(shown.trimmed());
+        } else if (control == Control::Label2) {
+            m_label2->setAccessibleDescription(shown.trimmed());
+        }
     } else if (auto *f = qobject_cast<QGroupBox *>(w)) {
         f->setTitle(caption);
     } else if (auto *b = qobject_cast<QPushButton *>(w)) {
@@ -325,6 +329,27 @@ void frmPresenting::setAnswerText(const QString &text)
 void frmPresenting::setAnswerMode(AnswerMode mode)
 {
     m_text1->setMode(mode);
+}
+
+void frmPresenting::showAboutBox()
+{
+    frmAbout about(this);
+    m_platform.showModal(about);
+}
+
+void frmPresenting::screenShown()
+{
+    // The focus moves to what a screen reader should read: the first tool,
+    // the answer box (named after the title, described by the guidance) or,
+    // without a box, the guidance itself. The box keeps the focus from screen
+    // to screen, so it is taken back and given again to be read anew.
+    const bool guidance = m_frame2->isVisibleTo(this);
+    m_text1->setAccessibleDescription(guidance ? m_label2->text() : QString());
+    QWidget *read = m_frame3->isVisibleTo(this) ? m_command4[3]
+        : m_text1->isVisibleTo(this)            ? static_cast<QWidget *>(m_text1)
+                                                : m_label2;
+    read->clearFocus();
+    read->setFocus();
 }
 
 void frmPresenting::closeWindow()

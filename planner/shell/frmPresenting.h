@@ -43,6 +43,8 @@ public:
     QString answerText() const override;
     void setAnswerText(const QString &text) override;
     void setAnswerMode(AnswerMode mode) override;
+    void showAboutBox() override;
+    void screenShown() override;
     void closeWindow() override;
 
 protected:

@@ -82,7 +82,16 @@ public:
     std::unique_ptr<platform::TextPrinter> openTextPrinter() override;
     int printWindowImage(QWidget &window) override
     {
-        return m_realPrinting ? m_real.printWindowImage(window) : 0;
+        if (m_realPrinting)
+            return m_real.printWindowImage(window);
+        if (onPrintWindow)
+            onPrintWindow(window);
+        ++windowPrints;
+        return windowPrintError;
+    }
+    void showHelp(QWidget &, const QString &path, int context) override
+    {
+        help.append(path + u'#' + QString::number(context));
     }
     QString today() const override { return u"5 December 2026"_s; }
     void showModal(QDialog &dialog) override
@@ -115,6 +124,10 @@ public:
     int printerError = 482;
     int jobs = 0;
     std::function<void(QDialog &)> onModal; // drives a modal dialog, then closes it
+    std::function<void(QWidget &)> onPrintWindow; // looks at a window as it is printed
+    int windowPrints = 0;
+    int windowPrintError = 0;
+    QStringList help; // path#context of each help request
     int programEnds = 0;
 
 private:

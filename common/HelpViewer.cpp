@@ -1,0 +1,55 @@
+#include "HelpViewer.h"
+
+#include "HelpTopics.h"
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QTextBlock>
+
+HelpViewer::HelpViewer(const QString &path, QWidget *owner)
+    : QTextBrowser(owner)
+    , m_path(path)
+{
+    setObjectName(QStringLiteral("HelpViewer"));
+    setWindowFlag(Qt::Window);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Help"));
+    setAccessibleName(QStringLiteral("Help"));
+    resize(560, 520);
+    setOpenLinks(false);
+    connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl &link) {
+        if (const int context = help::linkedContext(link.toString()))
+            showTopic(context);
+    });
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        m_file = QString::fromUtf8(file.readAll());
+        m_readable = file.error() == QFileDevice::NoError;
+    }
+}
+
+void HelpViewer::showTopic(int context)
+{
+    if (!m_readable) {
+        setPlainText(QStringLiteral("The help file %1 could not be read.").arg(m_path));
+        return;
+    }
+    const QString topic = help::topic(m_file, context);
+    if (topic.isEmpty()) {
+        setPlainText(QStringLiteral("The help file %1 has no topic %2.").arg(m_path).arg(context));
+        return;
+    }
+    setHtml(topic);
+    // The window is named after the topic's heading.
+    const QString heading = document()->begin().text();
+    setWindowTitle(heading.isEmpty() ? QStringLiteral("Help") : heading);
+}
+
+void HelpViewer::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QTextBrowser::keyPressEvent(event);
+}
