@@ -1,0 +1,75 @@
+#include "VelkinWindow.h"
+
+#include "HelpViewer.h"
+
+#include <QCoreApplication>
+#include <QTextBlock>
+
+namespace {
+
+using AboutAndHelp = VelkinWindow;
+
+TEST_F(AboutAndHelp, TheAboutWindowComesUpAfreshWithItsFiveParagraphs)
+{
+    int opened = 0;
+    platform.onModal = [&](QDialog &about) {
+        ++opened;
+        EXPECT_EQ(about.windowTitle(), u"About Velkin");
+        EXPECT_EQ(find<QLabel>(&about, "Label1")->text(),
+                  u"Velkin - Professional Orvanta\n\nQuillan\n\nVersion 1.0, December 2026\n\n"
+                  u"Questions and suggestions: please write to Quillan\n\n"
+                  u"Copyright (C) 2026 Quillan. All rights reserved.");
+        auto *finished = find<QPushButton>(&about, "Command1");
+        EXPECT_EQ(finished->text(), u"&Finished");
+        EXPECT_EQ(finished->toolTip(), u"Click to exit this screen");
+        QTest::mouseClick(finished, Qt::LeftButton);
+        EXPECT_FALSE(about.isVisible());
+    };
+    click({"Command1_1"});
+    click({"Command1_1"});
+    EXPECT_EQ(opened, 2);
+    EXPECT_EQ(platform.programEnds, 0);
+}
+
+TEST_F(AboutAndHelp, HelpOpensTheProgramsHelpFileAtItsContents)
+{
+    click({"Command1_2"});
+    platform.folder = u"/media/stick/Velkin/"_s; // the path is joined as it stands
+    click({"Command1_2"});
+    EXPECT_EQ(platform.help, QStringList({u"/opt/orvanta/Velkin.hlp#1"_s,
+                                          u"/media/stick/Velkin//Velkin.hlp#1"_s}));
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+// The help file the build lays beside the programs, and the tests.
+TEST(HelpViewer, ShowsOneTopicOfTheShippedFileAtATimeAndSaysWhenItCannotRead)
+{
+    const QString shipped = QCoreApplication::applicationDirPath() + u"/Velkin.hlp";
+    HelpViewer viewer(shipped, nullptr);
+    viewer.showTopic(1);
+    const QString contents = viewer.toPlainText();
+    EXPECT_FALSE(contents.contains(u"could not be read")) << contents.toStdString();
+    EXPECT_EQ(viewer.windowTitle(), contents.section(u'\n', 0, 0));
+
+    // Each link of the contents leads to a topic of its own.
+    QStringList titles;
+    for (QTextBlock block = viewer.document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QString link = it.fragment().charFormat().anchorHref();
+            if (link.isEmpty())
+                continue;
+            HelpViewer topic(shipped, nullptr);
+            Q_EMIT topic.anchorClicked(QUrl(link));
+            titles.append(topic.windowTitle());
+        }
+    }
+    EXPECT_GE(titles.size(), 5);
+    EXPECT_EQ(titles.removeDuplicates(), 0) << titles.join(u", ").toStdString();
+    EXPECT_FALSE(titles.contains(viewer.windowTitle()));
+
+    HelpViewer missing(u"/nowhere/Velkin.hlp"_s, nullptr);
+    missing.showTopic(1);
+    EXPECT_EQ(missing.toPlainText(), u"The help file /nowhere/Velkin.hlp could not be read.");
+}
+
+} // namespace
