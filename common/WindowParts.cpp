@@ -1,10 +1,11 @@
 #include "WindowParts.h"
 
+#include "PictureButton.h"
+
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QScreen>
-#include <QToolButton>
 
 namespace parts {
 
@@ -67,7 +68,7 @@ QGroupBox *frame(QWidget *parent, QStringView name, const QRect &geometry)
 QToolButton *pictureButton(QWidget *parent, QStringView name, QStringView caption,
                            QStringView toolTip, const QRect &geometry, QStringView art)
 {
-    auto *b = new QToolButton(parent);
+    auto *b = new PictureButton(parent);
     b->setObjectName(name.toString());
     b->setText(caption.toString());
     b->setToolTip(toolTip.toString());

@@ -1,5 +1,9 @@
 #include "PlannerWindow.h"
 
+#include "Accessibility.h"
+
+#include <QAccessibleEditableTextInterface>
+
 #include <QClipboard>
 #include <QMimeData>
 
@@ -183,6 +187,27 @@ TEST_F(Navigation, FinishedAsksBeforeLeavingAPlannerAndTheCloseBoxDoesNot)
     EXPECT_EQ(platform.boxes.size(), 3u);
 }
 
+// A press through the accessibility interface returns before the box or window it opens.
+TEST_F(Navigation, AssistivePressesReturnBeforeTheirBoxesOpen)
+{
+    int aboutBoxes = 0;
+    platform.onModal = [&](QDialog &) {
+        ++aboutBoxes;
+    };
+    EXPECT_TRUE(pressReturnsAtOnce(step(AboutBox), [&] { return aboutBoxes == 1; }));
+    start(Meeting);
+    walkToSheet({{2, u"Budget review"_s}});
+    const auto asked = [this](size_t n) {
+        return [this, n] {
+            return platform.boxes.size() == n;
+        };
+    };
+    platform.answers = {platform::No, platform::No, platform::No};
+    EXPECT_TRUE(pressReturnsAtOnce(find(u"Command3"_s), asked(1))); // Save to Disk
+    EXPECT_TRUE(pressReturnsAtOnce(step(Print), asked(2)));
+    EXPECT_TRUE(pressReturnsAtOnce(step(Finished), asked(3)));
+}
+
 // Expected texts keep an item to a line of code.
 // clang-format off
 TEST_F(Navigation, TheAboutBoxComesUpAfreshAndClosesBackToTheMenu)
@@ -292,6 +317,18 @@ TEST_F(AnswerBox, TheNameBoxTakesOneLineOfFortyCharacters)
     type(QString(39, u'z'));
     paste(u"\U0001F600"_s);
     EXPECT_EQ(text(), QString(39, u'z'));
+
+    // Assistive input and the program itself are held to the same rule, and so are
+    // tabs, escapes and NUL, which would make a file name nobody can find.
+    auto *editable = QAccessible::queryAccessibleInterface(box())->editableTextInterface();
+    ASSERT_NE(editable, nullptr);
+    editable->replaceText(0, 39, QString(45, u'x') + u"\nsecond");
+    EXPECT_EQ(text(), QString(40, u'x'));
+    box()->setPlainText(u"Plan\tA\u001b[2J\u0000B\u2029C"_s);
+    EXPECT_EQ(text(), u"PlanA[2JBC");
+    box()->undo();
+    EXPECT_NE(text(), u"Plan\tA\u001b[2J\u0000B\u2029C"); // undo brings no control back
+    box()->setPlainText(QString(39, u'z'));
     press(Forward);
     EXPECT_EQ(state().workName, QString(39, u'z'));
 }

@@ -1,5 +1,7 @@
 #include "VelkinWindow.h"
 
+#include "Accessibility.h"
+
 #include "HelpViewer.h"
 
 #include <QCoreApplication>
@@ -36,9 +38,32 @@ TEST_F(AboutAndHelp, HelpOpensTheProgramsHelpFileAtItsContents)
     click({"Command1_2"});
     platform.folder = u"/media/stick/Velkin/"_s; // the path is joined as it stands
     click({"Command1_2"});
-    EXPECT_EQ(platform.help, QStringList({u"/opt/orvanta/Velkin.hlp#1"_s,
-                                          u"/media/stick/Velkin//Velkin.hlp#1"_s}));
+    EXPECT_EQ(
+        platform.help,
+        QStringList({u"/opt/orvanta/Velkin.hlp#1"_s, u"/media/stick/Velkin//Velkin.hlp#1"_s}));
     EXPECT_TRUE(platform.boxes.empty());
+}
+
+// A press through the accessibility interface returns before the box or window it opens.
+TEST_F(AboutAndHelp, AssistivePressesReturnBeforeTheirWindowsOpen)
+{
+    int modals = 0;
+    platform.onModal = [&](QDialog &dialog) {
+        if (++modals == 3) { // the detailed test: print its results
+            answerLetters(dialog, QString(24, u'E'));
+            platform.answers = {platform::No};
+            EXPECT_TRUE(pressReturnsAtOnce(find(&dialog, "Command3"),
+                                           [&] { return platform.boxes.size() == 2; }));
+        }
+    };
+    EXPECT_TRUE(pressReturnsAtOnce(find("Command1_1"), [&] { return modals == 1; })); // About
+    EXPECT_TRUE(pressReturnsAtOnce(find("Command1_2"), [&] { return platform.help.size() == 1; }));
+    click({"Option3", "Option5"});
+    platform.answers = {platform::No};
+    EXPECT_TRUE(pressReturnsAtOnce(find("Command3"), [&] { return platform.boxes.size() == 1; }));
+    click({"Command2"});
+    modals = 2;
+    EXPECT_TRUE(pressReturnsAtOnce(find("Option8"), [&] { return modals == 3; }));
 }
 
 // The help file the build lays beside the programs, and the tests.

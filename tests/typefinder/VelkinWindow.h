@@ -119,4 +119,3 @@ protected:
     typefinder::TypeFinderValues values;
     std::unique_ptr<typefinder::Velkin> window;
 };
-

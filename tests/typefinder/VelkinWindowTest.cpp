@@ -202,7 +202,8 @@ TEST_F(SelfTestWindow, ABarShowsTheTraitsOfItsType)
         const auto *traits = find<QPlainTextEdit>(&test, "Label2");
         EXPECT_TRUE(traits->isVisible() && find(&test, "Command4")->isVisible());
         EXPECT_FALSE(find(&test, "Frame1_0")->isVisible());
-        EXPECT_TRUE(traits->toPlainText().startsWith(u"  Some ''Details''  type  personality  traits\n"));
+        EXPECT_TRUE(
+            traits->toPlainText().startsWith(u"  Some ''Details''  type  personality  traits\n"));
         EXPECT_EQ(traits->accessibleName(), u"Details type traits");
         EXPECT_EQ(test.focusWidget(), traits);
 
