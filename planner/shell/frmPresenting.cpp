@@ -344,7 +344,7 @@ void frmPresenting::screenShown()
     // without a box, the guidance itself. The box keeps the focus from screen
     // to screen, so it is taken back and given again to be read anew.
     const bool guidance = m_frame2->isVisibleTo(this);
-    m_text1->setAccessibleDescription(guidance ? m_label2->text() : QString());
+    m_text1->setAccessibleDescription(guidance ? m_label2->text().trimmed() : QString());
     QWidget *read = m_frame3->isVisibleTo(this) ? m_command4[3]
         : m_text1->isVisibleTo(this)            ? static_cast<QWidget *>(m_text1)
                                                 : m_label2;

@@ -187,6 +187,38 @@ TEST_F(Navigation, FinishedAsksBeforeLeavingAPlannerAndTheCloseBoxDoesNot)
     EXPECT_EQ(platform.boxes.size(), 3u);
 }
 
+// A screen reader finds every control named in every state, and hears each screen change
+// as a focus change to what it should read.
+TEST_F(Navigation, EveryStateReadsWellToAScreenReader)
+{
+    const auto read = [this] {
+        EXPECT_EQ(accessibilityFaults(window.get()), QStringList());
+        return QApplication::focusWidget();
+    };
+    EXPECT_EQ(read(), tool(TypeFinder)); // the tool menu
+    start(Meeting);
+    EXPECT_EQ(read(), find(u"Label2"_s)); // an introduction without a box
+    EXPECT_EQ(find(u"Label2"_s)->accessibleName(), u"The Meeting Planner");
+    press(Forward);
+    EXPECT_EQ(read(), box()); // the naming screen
+    EXPECT_EQ(box()->accessibleName(), u"Meeting - Name.");
+    type(u"Budget review"_s);
+    press(Forward);
+    EXPECT_EQ(read(), box());
+    EXPECT_EQ(box()->accessibleName(), u"Meeting - Where and When.");
+    EXPECT_EQ(box()->accessibleDescription(), find<QLabel>(u"Label2"_s)->text().trimmed());
+    press(Back); // the box had the focus all along, and is given it again to be read anew
+    EXPECT_EQ(read(), box());
+    EXPECT_EQ(accessibleText(box()), u"Budget review");
+    walkToSheet();
+    EXPECT_EQ(read(), box()); // the work sheet
+    EXPECT_EQ(box()->accessibleName(), u"The Meeting Planner Summary");
+    EXPECT_TRUE(box()->accessibleDescription().isEmpty());
+    platform.answers = {platform::Yes};
+    press(Finished);
+    EXPECT_EQ(read(), tool(TypeFinder));
+}
+
 // A press through the accessibility interface returns before the box or window it opens.
 TEST_F(Navigation, AssistivePressesReturnBeforeTheirBoxesOpen)
 {

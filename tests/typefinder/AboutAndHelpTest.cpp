@@ -66,6 +66,36 @@ TEST_F(AboutAndHelp, AssistivePressesReturnBeforeTheirWindowsOpen)
     EXPECT_TRUE(pressReturnsAtOnce(find("Option8"), [&] { return modals == 3; }));
 }
 
+// A screen reader finds every control named, and reads the panels' whole text.
+TEST_F(AboutAndHelp, EveryStateReadsWellToAScreenReader)
+{
+    EXPECT_EQ(accessibilityFaults(window.get()), QStringList());
+    click({"Option2", "Option4", "Option5"});
+    EXPECT_EQ(accessibilityFaults(window.get()), QStringList());
+    auto *panel = find<QPlainTextEdit>("Label4");
+    EXPECT_EQ(accessibleText(panel), panel->toPlainText());
+    EXPECT_TRUE(accessibleText(panel).startsWith(u" MAIN TYPE:  'Friendly'  person."));
+    click({"Command4"});
+    EXPECT_EQ(accessibilityFaults(window.get()), QStringList());
+    EXPECT_TRUE(accessibleText(panel).startsWith(u" Some ''Friendly''  type  personality  traits"));
+    platform.onModal = [&](QDialog &dialog) {
+        if (dialog.objectName() == u"frmAbout") {
+            EXPECT_EQ(accessibilityFaults(&dialog), QStringList());
+            return;
+        }
+        EXPECT_EQ(accessibilityFaults(&dialog), QStringList()); // the questions
+        answerLetters(dialog, u"DDDDDDDDDDDDIIIIIIIIIIII");
+        EXPECT_EQ(accessibilityFaults(&dialog), QStringList()); // the results
+        EXPECT_EQ(find(&dialog, "Frame1_3")->accessibleName(), u"Details 12");
+        click(&dialog, "Frame1_3");
+        EXPECT_EQ(accessibilityFaults(&dialog), QStringList());
+        auto *traits = find<QPlainTextEdit>(&dialog, "Label2");
+        EXPECT_EQ(accessibleText(traits), traits->toPlainText());
+        click(&dialog, "Command1");
+    };
+    click({"Command1_1", "Command2", "Option8"});
+}
+
 // The help file the build lays beside the programs, and the tests.
 TEST(HelpViewer, ShowsOneTopicOfTheShippedFileAtATimeAndSaysWhenItCannotRead)
 {
