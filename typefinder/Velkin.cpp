@@ -176,9 +176,9 @@ void Velkin::createControls()
     m_label5->setAutoFillBackground(true);
     setColour(m_label5, QPalette::Window, Blue);
 
-    QWidget *order[] = {m_option1,  m_option2,     m_option7,     m_option3,    m_option4,
-                        m_option8,  m_option5,     m_option6,     m_command2,   m_command3,
-                        m_command4, m_command1[2], m_command1[1], m_command1[0]};
+    QWidget *order[] = {m_option1,  m_option2,  m_option7,     m_option3,     m_option4,
+                        m_option8,  m_option5,  m_option6,     m_label4,      m_command2,
+                        m_command3, m_command4, m_command1[2], m_command1[1], m_command1[0]};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

@@ -141,6 +141,7 @@ void frmSelfTest::firstQuestion()
     m_test.start();
     showAnswers();
     m_values.testResult.clear();
+    m_command2[1]->setFocus(); // the first answer, for the keyboard
 }
 
 void frmSelfTest::showAnswers()

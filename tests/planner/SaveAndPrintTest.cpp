@@ -103,6 +103,44 @@ TEST_F(Saving, TheSheetAsShownGoesIntoDocs)
                                 + u"\r\n\r\nMEETING - WHERE AND WHEN.\r\n\r\n" + answer + u"\r\n"));
 }
 
+// The keyboard alone walks a planner from the tool menu to a saved and printed sheet and back.
+TEST_F(Saving, TheKeyboardAloneWalksAPlannerToASavedAndPrintedSheet)
+{
+    const auto key = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    key(Qt::Key_Tab); // from the type finder's tool to the Presentation Planner's
+    key(Qt::Key_Tab);
+    key(Qt::Key_Space); // the Meeting Planner
+    EXPECT_EQ(state().toolName, u"The Meeting Planner");
+    // An access key clicks its button a moment later, as a press of the button would.
+    const auto forward = [&] {
+        const int16_t from = state().currentScreen;
+        key(Qt::Key_F, Qt::AltModifier);
+        return QTest::qWaitFor(
+            [&] { return state().currentScreen != from || !step(Forward)->isEnabled(); }, 2000);
+    };
+    ASSERT_TRUE(forward());
+    EXPECT_EQ(QApplication::focusWidget(), box());
+    QTest::keyClicks(box(), u"Budget review"_s);
+    while (step(Forward)->isEnabled())
+        ASSERT_TRUE(forward());
+    EXPECT_EQ(title(), u"The Meeting Planner Summary");
+    EXPECT_EQ(QApplication::focusWidget(), box());
+
+    key(Qt::Key_Tab); // to Save to Disk
+    EXPECT_EQ(QApplication::focusWidget(), find(u"Command3"_s));
+    platform.answers = {platform::Yes, platform::Yes, platform::Yes};
+    key(Qt::Key_Space);
+    QTRY_COMPARE(platform.boxes.size(), 1u);
+    EXPECT_TRUE(QFile::exists(folder.path() + u"/Docs/Budget review.doc"));
+    key(Qt::Key_P, Qt::AltModifier);
+    QTRY_COMPARE(platform.jobs, 1);
+    key(Qt::Key_I, Qt::AltModifier);
+    QTRY_COMPARE(state().currentScreen, 0);
+    EXPECT_EQ(QApplication::focusWidget(), tool(TypeFinder));
+}
+
 TEST_F(Saving, AFailedSaveIsToldAndLosesNothing)
 {
     QFile blocker(folder.filePath(u"Docs"_s)); // a plain file where the folder should be

@@ -220,4 +220,51 @@ TEST_F(SelfTestWindow, ABarShowsTheTraitsOfItsType)
     EXPECT_EQ(values.testResult, u"I"); // a tie at 12 goes to In Charge
 }
 
+// The keyboard alone chooses who and how, reads the description and traits, and runs the test.
+TEST_F(QuickSelection, TheKeyboardAloneFindsATypeAndRunsTheTest)
+{
+    const auto key = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    find("Option1")->setFocus(); // where Tab starts in the window
+    key(Qt::Key_Right); // a Work Associate
+    EXPECT_EQ(selection(), u"Option2");
+    key(Qt::Key_Tab);
+    key(Qt::Key_Space); // Step 2: fast
+    key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), find("Option5"));
+    key(Qt::Key_Space);
+    expectPanel(u" MAIN TYPE:  'In Charge'  person.", u"In Charge type, a Work Associate");
+    key(Qt::Key_Tab); // Clear, Print, Traits
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Space);
+    QTRY_COMPARE(find<QPlainTextEdit>("Label4")->accessibleName(), u"In Charge type traits");
+    EXPECT_EQ(QApplication::focusWidget(), find("Label4"));
+
+    platform.onModal = [&](QDialog &test) {
+        for (int q = 1; q <= 24; ++q) {
+            EXPECT_EQ(test.focusWidget(), find(&test, "Command2_1")) << q;
+            QTest::keyClick(test.focusWidget(), Qt::Key_Space);
+        }
+        // The bars are reached by Tab and read as their type and count.
+        EXPECT_EQ(test.focusWidget(), find(&test, "Command1"));
+        QWidget *bar = nullptr;
+        for (int i = 0; i < 6 && !bar; ++i) {
+            QTest::keyClick(test.focusWidget(), Qt::Key_Tab);
+            if (test.focusWidget()->objectName().startsWith(u"Frame1_"))
+                bar = test.focusWidget();
+        }
+        ASSERT_NE(bar, nullptr);
+        QTest::keyClick(bar, Qt::Key_Space);
+        EXPECT_EQ(test.focusWidget(), find(&test, "Label2"));
+        QTest::keyClick(test.focusWidget(), Qt::Key_F, Qt::AltModifier);
+    };
+    key(Qt::Key_Tab); // from the panel to Clear
+    key(Qt::Key_Space);
+    find("Option8")->setFocus();
+    key(Qt::Key_Space);
+    EXPECT_FALSE(values.testResult.isEmpty());
+}
+
 } // namespace
