@@ -16,6 +16,8 @@ namespace {
 struct Text { enum Kind { Whole, Contains, Ends } kind; int screen; QString text; };
 
 const QString Folder = u"\r\n[ /srv/sales/orvanta/Docs  ] directory."_s;
+// Every planner sends the user to the type finder in the same words.
+const QString ToVelkin = u"? Use Velkin to find their type and the techniques that work best with it.\r\n\r\n"_s;
 const QString StoredIn = u"A file of the entries using the title as the name can also be stored in the "_s;
 const QString WordSteps = lines({u"", u"", u"To format this file in Word - ",
                                  u"   - menu Format --> Style Gallery --> (select a style, eg Professional Report) --> Ok",
@@ -39,7 +41,8 @@ const Planner Planners[] = {
       u"Summary of your Presentation.", u"Presentation Topics.", u"Presentation Conclusion.", u"Future Action.", u"General Notes.",
       u" Important Presentation Tips.", u" The Presentation Planner is finished"},
      {3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16}, {13, 14, 16},
-     {{Text::Whole, 2, lines({u"", u"This program will:", u"", u"-  Help you organise the background work required.", u"",
+     {{Text::Contains, 7, ToVelkin}, {Text::Contains, 8, ToVelkin},
+      {Text::Whole, 2, lines({u"", u"This program will:", u"", u"-  Help you organise the background work required.", u"",
                               u"-  Help you plan out the presentation structure.", u"", u"-  Produce a Work Sheet for your presentation."})},
       // Screens 7 and 8 differ in the capitals of the business objective.
       {Text::Ends, 7, u"\r\n\r\nWhat is their business objective? Eg, wants to generate more sales or save costs.\r\n\r\n"
@@ -56,7 +59,8 @@ const Planner Planners[] = {
       u"Background Research.", u" Key Attendee.", u" Second Key Attendee.", u" Other Attendees.", u"The Meeting / Agenda.",
       u"What to Take.", u"General Notes.", u"The Meeting Planner is finished"},
      {2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {},
-     {{Text::Whole, 1, lines({u"", u"This program will help make your meetings more professional and successful.", u"", u"This program will:",
+     {{Text::Contains, 6, ToVelkin}, {Text::Contains, 7, ToVelkin},
+      {Text::Whole, 1, lines({u"", u"This program will help make your meetings more professional and successful.", u"", u"This program will:",
                               u"-  Help you organise the background work required.", u"-  Help you plan out the meeting structure.",
                               u"-  Produce a Work Sheet for your meeting.", u"", u"Click [ Forward ---> ] to move to the next screen."})},
       {Text::Whole, 12, u"\r\nYou should now have a well structured Meeting plan. \r\n\r\nThe next display will give you a summary of your entries "
@@ -65,7 +69,8 @@ const Planner Planners[] = {
      {u" The Strategy Planner", u"Task - Name.", u"What is the purpose of this task?", u"Background Research.", u" Key Player.",
       u" Other Players.", u"The Strategy.", u"The Strategy Steps.", u"The Good and the Bad.", u"General Notes.", u"The Strategy Planner is finished"},
      {2, 3, 4, 5, 6, 7, 8, 9, 10}, {1},
-     {{Text::Whole, 3, u"\r\nPlease describe what this task is to achieve. Include the date and time it is required to be finished by.\r\n\r\n"
+     {{Text::Contains, 5, ToVelkin},
+      {Text::Whole, 3, u"\r\nPlease describe what this task is to achieve. Include the date and time it is required to be finished by.\r\n\r\n"
                        u"Answer the question, ''Why are we doing this?''"_s},
       {Text::Whole, 9, u"\r\nAnswer the question, ''What Good can come from this?''\r\n\r\nAnd the question, ''What Bad can come from this?''"_s},
       // The closing paragraph ends with a blank; the sentence after it does not.
@@ -75,7 +80,8 @@ const Planner Planners[] = {
      {u" The Phone Call Planner", u"Phone Call - Description.", u" Who are you calling?", u"What is the purpose of this phone call?",
       u"Background Research.", u"Likely Questions.", u"The Phone Call.", u"General Notes.", u" Phone Tips.", u"The Phone Call Planner is finished"},
      {2, 3, 4, 5, 6, 7, 8}, {},
-     {{Text::Whole, 1, lines({u"", u"This program will help make your important phone calls more effective and successful.", u"", u"This program will:",
+     {{Text::Contains, 3, ToVelkin},
+      {Text::Whole, 1, lines({u"", u"This program will help make your important phone calls more effective and successful.", u"", u"This program will:",
                               u"-  Help you organise any background work required.", u"-  Help you plan out the phone call.",
                               u"-  Produce a Work Sheet for your phone calls/s.", u"", u"Click [ Forward ---> ] to move to the next screen."})},
       {Text::Whole, 6, u"\r\nWhat questions are you likely to be asked? Do you have the answers ready?\r\n\r\n"
