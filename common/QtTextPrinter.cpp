@@ -90,7 +90,9 @@ void QtTextPrinter::add(const QString &text, bool stays)
     auto layout = std::make_shared<QTextLayout>(text, m_font, m_printer.get());
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    option.setTextDirection(Qt::LayoutDirectionAuto); // a right-to-left answer reads from the right
+    // A right-to-left paragraph reads from the right edge, as in the answer box.
+    option.setTextDirection(Qt::LayoutDirectionAuto);
+    option.setAlignment(text.isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft);
     layout->setTextOption(option);
     layout->beginLayout();
     for (QTextLine line = layout->createLine(); line.isValid() && m_error == 0;
