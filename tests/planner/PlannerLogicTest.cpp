@@ -222,14 +222,14 @@ TEST(WorkSheet, ComposesLongAnswersInLinearTime)
     // Twenty pasted documents of 512 KB each.
     PlannerState state;
     state.startTool(PlannerTool::Strategy);
-    const QString document(512 * 1024, u'x');
+    const QString document(qsizetype(512) * 1024, u'x');
     for (int16_t i = 1; i <= 22; ++i)
         state.screen(i) = {u"Section " + QString::number(i), {}, FalseFlag, document};
     state.currentScreen = 22;
     QElapsedTimer timer;
     timer.start();
     const QString sheet = workSheetText(state);
-    EXPECT_EQ(sheet.size(), 2 + 20 * document.size() + 19 * 4 + 20 * 4 + 8 * 9 + 12 * 10);
+    EXPECT_EQ(sheet.size(), 20 * document.size() + (2 + 19 * 4 + 20 * 4 + 8 * 9 + 12 * 10));
     EXPECT_LT(timer.elapsed(), 1000);
 }
 
