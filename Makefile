@@ -1,22 +1,32 @@
 # The two commands: `make run` and `make test`. Both install what is missing,
-# configure and build first.
+# configure and build first. `make test` runs the suite twice: as built, and
+# built with AddressSanitizer and UndefinedBehaviorSanitizer (in build-asan).
+# `make lint` runs clang-tidy and clang-format over the code.
 BUILD := build
-CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 
-.PHONY: run test build deps clean
+.PHONY: run test build asan lint deps clean
 
 run: build
 	$(BUILD)/bin/orvanta
 
-test: build
-	cd $(BUILD) && ctest --output-on-failure -j2
+test: build asan
+	ctest --preset default
+	ctest --preset asan
 
 build: deps
-	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
-	cmake --build $(BUILD)
+	@cmake --preset default >/dev/null
+	cmake --build --preset default
+
+asan: deps
+	@cmake --preset asan >/dev/null
+	cmake --build --preset asan
+
+lint: build
+	git ls-files '*.cpp' | xargs -P2 -n4 clang-tidy -p $(BUILD) --quiet
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 deps:
 	@scripts/install-deps
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BUILD)-asan

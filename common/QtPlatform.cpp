@@ -14,8 +14,14 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QWidget>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -65,25 +71,83 @@ bool QtPlatform::createFolder(const QString &path)
     return QDir().mkpath(path);
 }
 
+namespace {
+
+// Creates a new, empty file of a name of its own in `folder`, for writing
+// only; returns its descriptor, or -1 with errno set. The mode is what a new
+// file gets (the umask applies).
+int createScratchFile(const QByteArray &folder, const QByteArray &name, QByteArray &scratch)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        scratch = folder + "/." + name + '.'
+            + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        const int fd = ::open(scratch.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        written += n;
+    }
+    return true;
+}
+
+} // namespace
+
 bool QtPlatform::writeTextFile(const QString &path, const QString &text, QString &reason)
 {
-    // The old file stays whole until the new one is complete. Written
-    // unbuffered and checked byte by byte: a buffered QSaveFile can commit a
-    // short write (a full disk, a size limit) as a success.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        const QByteArray bytes = text.toUtf8();
-        qint64 written = 0;
-        while (written < bytes.size()) {
-            const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
-            if (n <= 0)
-                break;
-            written += n;
-        }
-        if (written == bytes.size() && file.commit())
-            return true;
+    // Written beside the file under a name of its own and then renamed over
+    // it: the old file stays whole until the new one is complete, and a link
+    // of that name is replaced, never followed to where it points.
+    const QFileInfo info(path);
+    const QByteArray folder = QFile::encodeName(info.path());
+    const QByteArray target = QFile::encodeName(path);
+    struct stat old
+    {
+    };
+    const bool replacing = ::lstat(target.constData(), &old) == 0 && S_ISREG(old.st_mode);
+    if (replacing && ::access(target.constData(), W_OK) != 0) {
+        reason = qt_error_string(errno); // a file made read-only stays as it is
+        return false;
     }
-    reason = file.errorString();
+    QByteArray scratch;
+    int fd = createScratchFile(folder, QFile::encodeName(info.fileName()), scratch);
+    if (fd < 0 && errno == ENOENT) {
+        // The folder is missing: the reason is why it cannot be made.
+        if (::mkdir(folder.constData(), 0777) != 0) {
+            reason = qt_error_string(errno);
+            return false;
+        }
+        fd = createScratchFile(folder, QFile::encodeName(info.fileName()), scratch);
+    }
+    if (fd < 0) {
+        reason = qt_error_string(errno);
+        return false;
+    }
+    if (replacing)
+        ::fchmod(fd, old.st_mode & 07777); // keeps the permissions the file had; best effort
+    bool done = writeAll(fd, text.toUtf8()) && ::fsync(fd) == 0;
+    int error = errno;
+    if (::close(fd) != 0 && done) {
+        done = false;
+        error = errno;
+    }
+    if (done && ::rename(scratch.constData(), target.constData()) == 0)
+        return true;
+    if (done)
+        error = errno;
+    ::unlink(scratch.constData());
+    reason = qt_error_string(error);
     return false;
 }
 

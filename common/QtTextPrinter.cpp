@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QPrinter>
+#include <QTextBoundaryFinder>
 
 namespace platform {
 
@@ -55,12 +56,17 @@ void QtTextPrinter::setFontSize(double points)
 
 void QtTextPrinter::printLine(const QString &text)
 {
-    printStay(text);
+    print(text, false);
     if (ready())
         endLine();
 }
 
 void QtTextPrinter::printStay(const QString &text)
+{
+    print(text, true);
+}
+
+void QtTextPrinter::print(const QString &text, bool stays)
 {
     if (!ready())
         return;
@@ -68,63 +74,68 @@ void QtTextPrinter::printStay(const QString &text)
     for (qsizetype i = 0; i < text.size() && m_error == 0; ++i) {
         if (!isBreak(text[i]))
             continue;
-        add(QStringView(text).sliced(start, i - start));
+        add(text.sliced(start, i - start), false);
         endLine();
         if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
             ++i;
         start = i + 1;
     }
-    add(QStringView(text).sliced(start));
+    if (m_error == 0)
+        add(text.sliced(start), stays);
 }
 
-void QtTextPrinter::add(QStringView text)
+void QtTextPrinter::add(const QString &text, bool stays)
 {
-    const QFontMetricsF metrics(m_font, m_printer.get());
+    if (text.isEmpty())
+        return;
     const qreal width = m_printer->pageRect(QPrinter::DevicePixel).width();
-    // Measures only what can fit on the line, so a long answer prints in linear time.
-    while (!text.isEmpty() && m_error == 0) {
-        const qreal room = width - m_x;
-        qsizetype fit = 0;
-        qreal used = 0;
-        while (fit < text.size()) {
-            const qsizetype length = text[fit].isHighSurrogate() && fit + 1 < text.size() ? 2 : 1;
-            const qreal advance = metrics.horizontalAdvance(text.sliced(fit, length).toString());
-            if (used + advance > room)
-                break;
-            used += advance;
-            fit += length;
+    auto layout = std::make_shared<QTextLayout>(text, m_font, m_printer.get());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // A right-to-left paragraph reads from the right edge, as in the answer box.
+    option.setTextDirection(Qt::LayoutDirectionAuto);
+    option.setAlignment(text.isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft);
+    layout->setTextOption(option);
+    layout->beginLayout();
+    for (QTextLine line = layout->createLine(); line.isValid() && m_error == 0;
+         line = layout->createLine()) {
+        line.setLineWidth(width - m_x);
+        qsizetype end = line.textStart() + line.textLength();
+        if (m_x > 0 && end < text.size()) {
+            // A word that does not fit after what is already on the line
+            // starts the next line rather than being cut.
+            QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+            breaks.setPosition(end);
+            if (!breaks.isAtBoundary()) {
+                endLine();
+                if (m_error != 0)
+                    break;
+                line.setLineWidth(width);
+                end = line.textStart() + line.textLength();
+            }
         }
-        if (fit == text.size()) {
-            m_line.push_back({m_font, text.toString(), m_x});
-            m_x += used;
-            return;
+        if (end < text.size() || !stays) {
+            m_line.push_back({layout, line.lineNumber(), m_x});
+            if (end < text.size())
+                endLine();
+        } else {
+            // Text printed after this one continues right after it.
+            m_line.push_back({layout, line.lineNumber(), m_x - line.naturalTextRect().left()});
+            m_x += line.horizontalAdvance();
         }
-        // Wrap at the last blank that fits; a word wider than a whole line is cut.
-        qsizetype cut = text[fit] == u' ' ? fit : text.first(fit).lastIndexOf(u' ');
-        if (cut <= 0)
-            cut = fit;
-        if (cut == 0 && m_x == 0)
-            cut = text[0].isHighSurrogate() && text.size() > 1 ? 2 : 1;
-        if (cut > 0)
-            m_line.push_back({m_font, text.first(cut).toString(), m_x});
-        endLine();
-        text = text.sliced(cut);
-        while (!text.isEmpty() && text.front() == u' ')
-            text = text.sliced(1);
     }
-}
-
-qreal QtTextPrinter::lineHeight() const
-{
-    qreal height = QFontMetricsF(m_font, m_printer.get()).height();
-    for (const Piece &piece : m_line)
-        height = std::max(height, QFontMetricsF(piece.font, m_printer.get()).height());
-    return height;
+    layout->endLayout();
 }
 
 void QtTextPrinter::endLine()
 {
-    const qreal height = lineHeight();
+    qreal ascent = 0;
+    qreal height = QFontMetricsF(m_font, m_printer.get()).height();
+    for (const Piece &piece : m_line) {
+        const QTextLine line = piece.layout->lineAt(piece.line);
+        ascent = std::max(ascent, line.ascent());
+        height = std::max(height, line.height());
+    }
     const qreal pageHeight = m_printer->pageRect(QPrinter::DevicePixel).height();
     if (m_y > 0 && m_y + height > pageHeight) {
         if (!m_printer->newPage()) {
@@ -133,12 +144,9 @@ void QtTextPrinter::endLine()
         }
         m_y = 0;
     }
-    qreal ascent = 0;
-    for (const Piece &piece : m_line)
-        ascent = std::max(ascent, QFontMetricsF(piece.font, m_printer.get()).ascent());
     for (const Piece &piece : m_line) {
-        m_painter.setFont(piece.font);
-        m_painter.drawText(QPointF(piece.x, m_y + ascent), piece.text);
+        const QTextLine line = piece.layout->lineAt(piece.line);
+        line.draw(&m_painter, QPointF(piece.x, m_y + ascent - line.ascent()));
     }
     m_line.clear();
     m_x = 0;

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QTextLayout>
 
 #include <memory>
 #include <vector>
@@ -13,7 +14,8 @@ class QPrinter;
 namespace platform {
 
 // Lines of text on a QPrinter: a print position that moves down a line at
-// each line end, words wrapped at the printable width, new pages as needed.
+// each line end, text laid out by Qt (any script, either direction) and
+// wrapped at the printable width, new pages as needed.
 class QtTextPrinter final : public TextPrinter
 {
 public:
@@ -30,17 +32,18 @@ public:
     int finish() override;
 
 private:
+    // One line of a laid-out text, waiting for the rest of its print line.
     struct Piece
     {
-        QFont font;
-        QString text;
+        std::shared_ptr<const QTextLayout> layout;
+        int line;
         qreal x;
     };
 
     bool ready();
-    void add(QStringView text);
+    void print(const QString &text, bool stays);
+    void add(const QString &text, bool stays);
     void endLine();
-    qreal lineHeight() const;
 
     std::unique_ptr<QPrinter> m_printer;
     QPainter m_painter;

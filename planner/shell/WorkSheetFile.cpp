@@ -3,6 +3,8 @@
 #include "Platform.h"
 #include "ShellTexts.h"
 
+#include <algorithm>
+
 namespace planner {
 
 namespace {
@@ -12,6 +14,24 @@ QString docsFolder(const QString &programFolder)
     return programFolder + u"/Docs";
 }
 
+// The name a sheet gets when nothing visible is left of the plan's name.
+constexpr QStringView UnnamedSheet = u"Work Sheet";
+
+// Characters that would make a file name the user cannot read or find:
+// separators, control characters (a NUL ends the name the system sees) and
+// line breaks.
+bool leftOutOfName(QChar c)
+{
+    switch (c.category()) {
+    case QChar::Other_Control:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return c == u'\\' || c == u'/';
+    }
+}
+
 } // namespace
 
 QString workSheetBaseName(const QString &workName)
@@ -19,10 +39,24 @@ QString workSheetBaseName(const QString &workName)
     qsizetype length = std::min<qsizetype>(20, workName.size());
     if (length < workName.size() && workName.at(length - 1).isHighSurrogate())
         --length; // a character is kept whole or not at all
-    QString base = workName.first(length);
-    base.remove(u'\\');
-    base.remove(u'/');
-    return base;
+    const QStringView kept = QStringView(workName).first(length);
+    QString base;
+    base.reserve(length);
+    for (qsizetype i = 0; i < kept.size(); ++i) {
+        if (kept[i].isHighSurrogate() && i + 1 < kept.size() && kept[i + 1].isLowSurrogate()) {
+            base += kept.sliced(i, 2);
+            ++i;
+        } else if (!kept[i].isSurrogate() && !leftOutOfName(kept[i])) {
+            base += kept[i];
+        }
+    }
+    // A leading dot would hide the file; dots and blanks alone name nothing.
+    if (std::all_of(base.cbegin(), base.cend(), [](QChar c) { return c == u'.' || c.isSpace(); }))
+        return UnnamedSheet.toString();
+    qsizetype dots = 0;
+    while (base[dots] == u'.')
+        ++dots;
+    return base.sliced(dots);
 }
 
 QString workSheetPath(const QString &programFolder, const QString &workName)

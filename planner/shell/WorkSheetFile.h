@@ -9,7 +9,9 @@ class Platform;
 namespace planner {
 
 // The file name of a saved work sheet, from the name given to the plan:
-// its first 20 characters without any "\" or "/".
+// its first 20 characters without any "\" or "/", control characters or
+// line breaks, and without leading dots, which would hide the file. When
+// nothing visible is left, the sheet is called "Work Sheet".
 QString workSheetBaseName(const QString &workName);
 
 // Where the work sheet is saved: the "Docs" folder beside the program.

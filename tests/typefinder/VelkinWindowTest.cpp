@@ -154,7 +154,7 @@ TEST_F(SelfTestWindow, ChartsTheCountsAndEachResultSelectsItsSteps)
         {u"DDDDDDDIIIIII-----------", u"Option2 Option4 Option6", u"Details"}};
     click({"Option2"});
     for (const auto &[answers, options, type] : results) {
-        runTest([&](QDialog &test) {
+        runTest([&, answers = answers](QDialog &test) {
             answerLetters(test, answers);
             click(&test, "Command1");
         });

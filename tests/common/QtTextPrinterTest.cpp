@@ -1,0 +1,115 @@
+#include "PlannerState.h"
+#include "WorkSheetPrint.h"
+
+#include "FakePlatform.h"
+
+#include <QElapsedTimer>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace planner;
+
+namespace {
+
+QString pdftotext(const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(u"pdftotext"_s, arguments);
+    EXPECT_TRUE(tool.waitForFinished(60000)) << "pdftotext is part of poppler-utils";
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+// A Meeting Planner sheet printed for real into a PDF file.
+class PrintingAnyScript : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        platform.printForReal(pdf);
+    }
+
+    int print(const QStringList &answers)
+    {
+        state.startTool(PlannerTool::Meeting);
+        state.screen(2) = {u"Meeting - Name."_s, {}, TrueFlag, u"Budget"_s};
+        int16_t i = 3;
+        for (const QString &answer : answers) {
+            state.screen(i) = {u"Section " + QString::number(i), {}, TrueFlag, answer};
+            ++i;
+        }
+        state.screenEnd = i;
+        const std::unique_ptr<platform::TextPrinter> printer = platform.openTextPrinter();
+        layOutWorkSheet(state, u"5 December 2026"_s, *printer);
+        return printer->finish();
+    }
+
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(u"sheet.pdf"_s);
+    FakePlatform platform;
+    PlannerState state;
+};
+
+TEST_F(PrintingAnyScript, EveryAnswerReadsBackInOrderWithinThePrintableWidth)
+{
+    const QString cjk = u"\u9884\u7b97\u4f1a\u8bae\u5728\u661f\u671f\u4e00\u4e3e\u884c\u3002"_s;
+    const QStringList answers = {
+        u"\u0627\u062c\u062a\u0645\u0627\u0639 \u0627\u0644\u0645\u064a\u0632\u0627\u0646\u064a\u0629"_s, // Arabic
+        u"\u05e4\u05d2\u05d9\u05e9\u05ea \u05ea\u05e7\u05e6\u05d9\u05d1"_s, // Hebrew
+        u"\u0e01\u0e32\u0e23\u0e1b\u0e23\u0e30\u0e0a\u0e38\u0e21\u0e07\u0e1a\u0e1b\u0e23\u0e30\u0e21\u0e32\u0e13"_s, // Thai
+        u"\u4e88\u7b97\u4f1a\u8b70\u306f\u6708\u66dc\u65e5\u3067\u3059"_s, // Japanese
+        u"Budget \U0001F4CA review \U0001F389"_s, // emoji
+        cjk.repeated(12), // wider than the page, with no blank to break at
+        u"Abcdefghij "_s.repeated(30),
+    };
+    ASSERT_EQ(print(answers), 0);
+
+    // Compared without blanks and line ends, which wrapping moves, with the
+    // letter forms that shaping picks read as their letters, and without
+    // characters beyond U+FFFF (emoji), which Qt's PDF writer prints but does
+    // not map back to text.
+    const QRegularExpression unreadable(u"\\s|[\\x{10000}-\\x{10FFFF}]"_s);
+    QString text = pdftotext({pdf, u"-"_s}).normalized(QString::NormalizationForm_KC);
+    text.remove(unreadable);
+    qsizetype from = 0;
+    for (QString answer : answers) {
+        answer.remove(unreadable);
+        const qsizetype at = text.indexOf(answer, from);
+        EXPECT_GE(at, from) << answer.toStdString() << " in " << text.toStdString();
+        if (at >= 0)
+            from = at + answer.size();
+    }
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QRectF printable = printer.pageLayout().paintRectPoints();
+    const QString boxes = pdftotext({u"-bbox"_s, pdf, u"-"_s});
+    static const QRegularExpression word(uR"re(xMin="([\d.]+)" yMin="[\d.]+" xMax="([\d.]+)")re"_s);
+    int words = 0;
+    for (const QRegularExpressionMatch &m : word.globalMatch(boxes)) {
+        ++words;
+        EXPECT_GE(m.captured(1).toDouble(), printable.left() - 0.5);
+        EXPECT_LE(m.captured(2).toDouble(), printable.right() + 0.5);
+    }
+    EXPECT_GT(words, 40);
+}
+
+TEST_F(PrintingAnyScript, ALongAnswerTakesTimeInProportionToItsLength)
+{
+    const auto timed = [this](int words) {
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_EQ(print({u"word "_s.repeated(words) + u"\u4f1a\u8bae"_s.repeated(words)}), 0);
+        return timer.elapsed();
+    };
+    timed(500); // fonts loaded once
+    const qint64 small = timed(4000);
+    const qint64 large = timed(16000);
+    EXPECT_LT(large, 8 * std::max<qint64>(small, 50)) << small << " ms, then " << large << " ms";
+}
+
+} // namespace

@@ -1,0 +1,174 @@
+#include "WorkSheetFile.h"
+
+#include "FakePlatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+using planner::SaveWorkSheet;
+using planner::workSheetBaseName;
+
+namespace {
+
+TEST(WorkSheetFile, NamesHoldOnlyWhatTheUserCanSeeAndFind)
+{
+    const std::pair<QString, QString> cases[] = {
+        {u"a"_s + QChar(0) + u"b", u"ab"_s},
+        {u"x.doc"_s + QChar(0) + u"x", u"x.docx"_s},
+        {u"Tab\there\x1b[31mred\x7f"_s, u"Tabhere[31mred"_s},
+        {u"Next\u0085line\u2028and\u2029so"_s, u"Nextlineandso"_s},
+        {u"a"_s + QChar(0xD800) + u"b" + QChar(0xDC00), u"ab"_s}, // halves of characters
+        {u".profile"_s, u"profile"_s},
+        {u"../../etc/passwd"_s, u"etcpasswd"_s},
+        {u"/"_s, u"Work Sheet"_s},
+        {u"//"_s, u"Work Sheet"_s},
+        {u"."_s, u"Work Sheet"_s},
+        {u".. ."_s, u"Work Sheet"_s},
+        {u"   "_s, u"Work Sheet"_s},
+        {u"\t\r\n"_s, u"Work Sheet"_s},
+        {u" .Budget. "_s, u" .Budget. "_s},
+    };
+    for (const auto &[name, base] : cases)
+        EXPECT_EQ(workSheetBaseName(name), base) << name.toStdString();
+}
+
+class SavingToDocs : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid() && elsewhere.isValid());
+        platform.folder = folder.path();
+    }
+
+    QString docs() const { return folder.filePath(u"Docs"_s); }
+    QString docs(const QString &name) const { return docs() + u'/' + name; }
+
+    void save(const QString &name, const QString &sheet = u"Sheet"_s)
+    {
+        platform.answers = {platform::Yes};
+        SaveWorkSheet(name, sheet, platform);
+    }
+
+    static QByteArray contents(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
+    }
+
+    // Everything in Docs, hidden files too.
+    QStringList docsEntries() const
+    {
+        return QDir(docs()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                      | QDir::NoDotAndDotDot);
+    }
+
+    QTemporaryDir folder;
+    QTemporaryDir elsewhere;
+    FakePlatform platform;
+};
+
+const QByteArray PostMortem =
+    "\r\n\r\nPOST-MORTEM.\r\nWas it successful and what can be improved for next time?\r\n";
+
+TEST_F(SavingToDocs, TheQuestionShowsThePathThatIsWritten)
+{
+    save(u"x.doc"_s + QChar(0) + u"x");
+    save(u"//"_s);
+    ASSERT_EQ(platform.boxes.size(), 2u) << "no error message";
+    EXPECT_EQ(platform.boxes[0].text,
+              u"Do you wish to store a copy of this Work Sheet on disk? (" + folder.path()
+                  + u"/Docs/x.docx.doc)");
+    EXPECT_EQ(platform.boxes[1].text,
+              u"Do you wish to store a copy of this Work Sheet on disk? (" + folder.path()
+                  + u"/Docs/Work Sheet.doc)");
+    EXPECT_EQ(docsEntries(), QStringList({u"Work Sheet.doc"_s, u"x.docx.doc"_s}));
+    EXPECT_EQ(contents(docs(u"x.docx.doc"_s)), "Sheet" + PostMortem);
+}
+
+TEST_F(SavingToDocs, ALinkInDocsIsReplacedAndWhereItLedStaysUntouched)
+{
+    const QString theirs = elsewhere.filePath(u"theirs.txt"_s);
+    QFile file(theirs);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("Not yours") == 9);
+    file.close();
+    ASSERT_TRUE(QDir().mkpath(docs()));
+    ASSERT_TRUE(QFile::link(theirs, docs(u"Budget.doc"_s)));
+    ASSERT_TRUE(QFile::link(elsewhere.filePath(u"none.txt"_s), docs(u"Plan.doc"_s)));
+
+    save(u"Budget"_s);
+    save(u"Plan"_s, u"Plan sheet"_s);
+    ASSERT_EQ(platform.boxes.size(), 2u) << platform.boxes.back().text.toStdString();
+    EXPECT_EQ(contents(theirs), "Not yours");
+    EXPECT_FALSE(QFile::exists(elsewhere.filePath(u"none.txt"_s)));
+    for (const QString &name : {u"Budget.doc"_s, u"Plan.doc"_s}) {
+        const QFileInfo saved(docs(name));
+        EXPECT_TRUE(saved.isFile() && !saved.isSymLink()) << name.toStdString();
+    }
+    EXPECT_EQ(contents(docs(u"Budget.doc"_s)), "Sheet" + PostMortem);
+    EXPECT_EQ(contents(docs(u"Plan.doc"_s)), "Plan sheet" + PostMortem);
+    EXPECT_EQ(docsEntries(), QStringList({u"Budget.doc"_s, u"Plan.doc"_s})) << "nothing left over";
+}
+
+// Runs `work` in a child process without root's rights, which would let it write
+// anywhere, and returns what it returned.
+QString withoutRoot(const std::function<QString()> &work)
+{
+    int pipe[2];
+    if (::pipe(pipe) != 0)
+        return u"(no pipe)"_s;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipe[0]);
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(1);
+        const QByteArray out = work().toUtf8();
+        const bool written = ::write(pipe[1], out.constData(), size_t(out.size())) == out.size();
+        ::_exit(written ? 0 : 1);
+    }
+    ::close(pipe[1]);
+    QByteArray out;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(pipe[0], buffer, sizeof buffer)) > 0;)
+        out.append(buffer, n);
+    ::close(pipe[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return status == 0 ? QString::fromUtf8(out) : u"(the child failed)"_s;
+}
+
+TEST_F(SavingToDocs, WhenDocsCannotBeMadeTheMessageSaysWhy)
+{
+    const QString notStored = u"The Work Sheet could not be stored in:\r\n\r\n" + folder.path()
+        + u"/Docs/Budget.doc\r\n\r\n";
+
+    // The program's folder is read-only.
+    ASSERT_TRUE(QFile::setPermissions(
+        folder.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+    const QString refused = withoutRoot([this] {
+        save(u"Budget"_s);
+        return platform.boxes.back().text;
+    });
+    EXPECT_EQ(refused, notStored + u"Permission denied");
+    ASSERT_TRUE(QFile::setPermissions(folder.path(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+
+    // A file named Docs is in the way; it stays as it was.
+    QFile blocker(docs());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly) && blocker.write("Mine") == 4);
+    blocker.close();
+    save(u"Budget"_s);
+    ASSERT_EQ(platform.boxes.size(), 2u);
+    EXPECT_EQ(platform.boxes[1],
+              (FakePlatform::Box{notStored + u"Not a directory", 48, u"Orvanta"_s}));
+    EXPECT_EQ(contents(docs()), "Mine");
+}
+
+} // namespace
