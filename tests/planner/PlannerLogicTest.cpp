@@ -6,8 +6,6 @@
 
 #include "FakePlatform.h"
 
-#include <QElapsedTimer>
-
 #include <gtest/gtest.h>
 
 #include <map>
@@ -217,7 +215,8 @@ TEST(WorkSheet, TheMeetingExample)
               u"Room 4, Monday 10:00");
 }
 
-TEST(WorkSheet, ComposesLongAnswersInLinearTime)
+// How the cost grows with the answers is measured by bench/worksheet_bench.
+TEST(WorkSheet, KeepsLongAnswersWhole)
 {
     // Twenty pasted documents of 512 KB each.
     PlannerState state;
@@ -226,11 +225,9 @@ TEST(WorkSheet, ComposesLongAnswersInLinearTime)
     for (int16_t i = 1; i <= 22; ++i)
         state.screen(i) = {u"Section " + QString::number(i), {}, FalseFlag, document};
     state.currentScreen = 22;
-    QElapsedTimer timer;
-    timer.start();
     const QString sheet = workSheetText(state);
     EXPECT_EQ(sheet.size(), 2 + 20 * document.size() + 19 * 4 + 20 * 4 + 8 * 9 + 12 * 10);
-    EXPECT_LT(timer.elapsed(), 1000);
+    EXPECT_TRUE(sheet.endsWith(u"\r\n\r\nSECTION 21\r\n\r\n" + document));
 }
 
 const QString Rule = u"line " + QString(80, u'_');
