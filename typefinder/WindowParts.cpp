@@ -1,15 +1,23 @@
 #include "WindowParts.h"
 
+#include <QApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QScreen>
 #include <QToolButton>
 
 namespace typefinder::parts {
 
+// PNG drawn at the size shown, and at twice that for high-density screens;
+// read as PNG outright, since guessing the format loads every image plugin.
 QIcon art(QStringView name)
 {
-    return QIcon(QStringLiteral(":/typefinder/%1.svg").arg(name));
+    const bool dense = qApp->devicePixelRatio() > 1;
+    const QString file = QStringLiteral(":/typefinder/%1%2.png").arg(name, dense ? u"@2x" : u"");
+    QImageReader reader(file, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
 }
 
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)

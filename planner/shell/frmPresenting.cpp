@@ -6,9 +6,11 @@
 #include "Twips.h"
 #include "WorkSheetFile.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -77,9 +79,15 @@ constexpr ButtonDef SaveButton{u"Save to Disk", u" Click to save this informatio
 constexpr ButtonDef TypeFinderButton{u"&Velkin", u" Click to display the Velkin program ", 4680,
                                      6120, u"velkin"};
 
+// PNG drawn at the size shown, and at twice that for high-density screens;
+// read as PNG outright, since guessing the format loads every image plugin.
 QIcon art(QStringView name)
 {
-    return QIcon(QStringLiteral(":/planner/%1.svg").arg(name));
+    const bool dense = qApp->devicePixelRatio() > 1;
+    const QString file = QStringLiteral(":/planner/%1%2.png").arg(name, dense ? u"@2x" : u"");
+    QImageReader reader(file, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
 }
 
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
