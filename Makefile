@@ -1,10 +1,12 @@
 # The two commands: `make run` and `make test`. Both install what is missing,
 # configure and build first. `make test` runs the suite twice: as built, and
 # built with AddressSanitizer and UndefinedBehaviorSanitizer (in build-asan).
-# `make lint` runs clang-tidy and clang-format over the code.
+# `make lint` runs clang-tidy and clang-format over the code; `make bench`
+# measures a Release build.
 BUILD := build
+BENCH_BUILD := build-release
 
-.PHONY: run test build asan lint deps clean
+.PHONY: run test build asan lint deps bench clean
 
 run: build
 	$(BUILD)/bin/orvanta
@@ -28,5 +30,13 @@ lint: build
 deps:
 	@scripts/install-deps
 
+# The work sheet benchmarks, then start-up under Xvfb against a minimal window.
+bench:
+	@scripts/install-deps bench
+	@cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
+	cmake --build $(BENCH_BUILD) --target worksheet_bench minimal_window orvanta velkin
+	$(BENCH_BUILD)/bench/worksheet_bench --benchmark_filter=-PrintPdf/1024
+	bench/startup $(BENCH_BUILD)
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan
+	rm -rf $(BUILD) $(BUILD)-asan $(BENCH_BUILD)

@@ -2,16 +2,24 @@
 
 #include "PictureButton.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QScreen>
 
 namespace parts {
 
+// PNG drawn at the size shown, and at twice that for high-density screens;
+// read as PNG outright, since guessing the format loads every image plugin.
 QIcon art(QStringView name)
 {
-    return QIcon(QStringLiteral(":/art/%1.svg").arg(name));
+    const bool dense = qApp->devicePixelRatio() > 1;
+    const QString file = QStringLiteral(":/art/%1%2.png").arg(name, dense ? u"@2x" : u"");
+    QImageReader reader(file, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
 }
 
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)

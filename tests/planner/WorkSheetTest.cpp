@@ -31,12 +31,12 @@ TEST(WorkSheet, LongAnswersAreWhole)
 {
     PlannerState state;
     state.startTool(PlannerTool::Strategy);
-    const QString document = QString(512 * 1024, u'x') + u'\u00e9';
+    const QString document = QString(qsizetype(512) * 1024, u'x') + u'\u00e9';
     for (int16_t i = 1; i <= 22; ++i)
         state.screen(i) = {u"Section " + QString::number(i), {}, FalseFlag, document};
     state.currentScreen = 22;
     const QString sheet = workSheetText(state);
-    EXPECT_EQ(sheet.size(), 2 + 20 * document.size() + 19 * 4 + 20 * 4 + 8 * 9 + 12 * 10);
+    EXPECT_EQ(sheet.size(), 20 * document.size() + (2 + 19 * 4 + 20 * 4 + 8 * 9 + 12 * 10));
     EXPECT_EQ(sheet.count(document), 20);
 }
 

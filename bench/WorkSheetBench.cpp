@@ -1,0 +1,220 @@
+// What the work sheet costs against copying or writing the same bytes, for a
+// planner of 29 screens with answers of 1 KB, 100 KB and 1 MB each. A cost
+// that grows linearly with the text keeps the same ratio at every size.
+#include "PlannerState.h"
+#include "QtTextPrinter.h"
+#include "RatioReporter.h"
+#include "RecordingPrinter.h"
+#include "WorkSheet.h"
+#include "WorkSheetFile.h"
+#include "WorkSheetPrint.h"
+
+#include "QtPlatform.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <limits>
+
+#include <malloc.h>
+#include <time.h>
+#include <unistd.h>
+
+using namespace planner;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int16_t Screens = 29;
+
+// Words and paragraphs like a pasted document, different on every screen.
+QString answerText(qsizetype size, int seed)
+{
+    static const char16_t *const words[] = {u"the",      u"customer", u"needs",   u"a",
+                                            u"proposal", u"by",       u"Friday,", u"with",
+                                            u"figures",  u"for",      u"each",    u"region."};
+    QString text;
+    text.reserve(size + 16);
+    for (int i = seed; text.size() < size; ++i) {
+        text += QStringView(words[i % std::size(words)]);
+        text += i % 97 == 96 ? u"\r\n" : u" ";
+    }
+    text.truncate(size);
+    return text;
+}
+
+// The Strategy Planner walked to its closing screen, every screen answered.
+const PlannerState &walkedPlanner(qsizetype answerSize)
+{
+    static std::map<qsizetype, PlannerState> planners;
+    auto [it, added] = planners.try_emplace(answerSize);
+    PlannerState &state = it->second;
+    if (!added)
+        return state;
+    state.startTool(PlannerTool::Strategy);
+    for (int16_t i = 1; i <= Screens; ++i)
+        state.screen(i) = {
+            u"Step " + QString::number(i) + u'.', {}, TrueFlag, answerText(answerSize, i)};
+    state.screen(1).title = u" The Strategy Planner"_s;
+    state.screen(2).title = u"Task - Name."_s;
+    state.screen(Screens).title = u"The Strategy Planner is finished"_s;
+    state.screenEnd = Screens + 1;
+    state.currentScreen = Screens;
+    return state;
+}
+
+QTemporaryDir &scratch()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+// The benchmark thread's CPU time in seconds: the machine is shared, and
+// what others run must not count against either side.
+double cpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+// Runs the baseline and the operation alternately, so that both see the same
+// machine, and reports the operation's time with their ratio.
+template<typename Operation, typename Baseline>
+void measure(benchmark::State &state, qsizetype bytes, Operation operation, Baseline baseline)
+{
+    double operationTime = 0, baselineTime = 0;
+    for (auto _ : state) {
+        const double start = cpuSeconds();
+        baseline();
+        const double middle = cpuSeconds();
+        operation();
+        const double end = cpuSeconds();
+        baselineTime += middle - start;
+        operationTime += end - middle;
+        state.SetIterationTime(end - middle);
+    }
+    state.SetBytesProcessed(int64_t(bytes) * state.iterations());
+    state.counters["baseline_ms"] = baselineTime * 1000 / double(state.iterations());
+    state.counters["ratio"] = operationTime / baselineTime;
+}
+
+qsizetype answerSize(const benchmark::State &state)
+{
+    return qsizetype(state.range(0)) * 1024;
+}
+
+// The sheet's titles and answers, copied piece by piece into one text.
+void copyInMemory(const PlannerState &planner, qsizetype size)
+{
+    QString copy;
+    copy.reserve(size);
+    for (int16_t i = 1; i <= Screens; ++i) {
+        copy += planner.screen(i).title;
+        copy += planner.screen(i).answer;
+    }
+    benchmark::DoNotOptimize(copy.data());
+}
+
+// Saving makes the file durable, so its baseline does too.
+void writeToFile(const QByteArray &bytes, bool durable)
+{
+    QFile file(scratch().filePath(u"baseline.bin"_s));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()
+        || !file.flush() || (durable && ::fsync(file.handle()) != 0))
+        qFatal("cannot write the baseline file");
+}
+
+void Compose(benchmark::State &state)
+{
+    const PlannerState &planner = walkedPlanner(answerSize(state));
+    const QString sheet = workSheetText(planner);
+    measure(
+        state, sheet.size() * 2, [&] { benchmark::DoNotOptimize(workSheetText(planner).data()); },
+        [&] { copyInMemory(planner, sheet.size()); });
+}
+
+void Save(benchmark::State &state)
+{
+    const QString sheet = workSheetText(walkedPlanner(answerSize(state)));
+    const QByteArray bytes = workSheetFileText(sheet).toUtf8();
+    const QString path = workSheetPath(scratch().path(), u"Budget review"_s);
+    platform::QtPlatform platform;
+    platform.createFolder(scratch().filePath(u"Docs"_s));
+    measure(
+        state, bytes.size(),
+        [&] {
+            QString reason;
+            if (!platform.writeTextFile(path, workSheetFileText(sheet), reason))
+                qFatal("cannot save the work sheet");
+        },
+        [&] { writeToFile(bytes, true); });
+}
+
+void PrintRecorded(benchmark::State &state)
+{
+    const PlannerState &planner = walkedPlanner(answerSize(state));
+    const QString sheet = workSheetText(planner);
+    measure(
+        state, sheet.size() * 2,
+        [&] {
+            RecordingPrinter printer;
+            layOutWorkSheet(planner, u"5 December 2026"_s, printer);
+            benchmark::DoNotOptimize(printer.printed.data());
+        },
+        [&] { copyInMemory(planner, sheet.size()); });
+}
+
+void PrintPdf(benchmark::State &state)
+{
+    const PlannerState &planner = walkedPlanner(answerSize(state));
+    const QByteArray bytes = workSheetText(planner).toUtf8();
+    const QString path = scratch().filePath(u"sheet.pdf"_s);
+    measure(
+        state, bytes.size(),
+        [&] {
+            auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            pdf->setOutputFormat(QPrinter::PdfFormat);
+            pdf->setOutputFileName(path);
+            platform::QtTextPrinter printer(std::move(pdf));
+            layOutWorkSheet(planner, u"5 December 2026"_s, printer);
+            if (printer.finish() != 0)
+                qFatal("cannot print into a PDF file");
+        },
+        [&] { writeToFile(bytes, false); });
+}
+
+// Answer sizes in KB.
+void sizes(benchmark::internal::Benchmark *b)
+{
+    b->Arg(1)->Arg(100)->Arg(1024)->UseManualTime()->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(Compose)->Apply(sizes)->MinTime(0.5);
+BENCHMARK(Save)->Apply(sizes)->MinTime(0.5);
+BENCHMARK(PrintRecorded)->Apply(sizes)->MinTime(0.5);
+// Printing a 1 MB answer takes over a minute; `make bench` leaves that size out.
+BENCHMARK(PrintPdf)->Apply(sizes)->MinTime(0.2);
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Fonts and printing need an application, not a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Big texts reuse the heap instead of fresh mappings, so that every size
+    // measures the work on the bytes rather than the first touch of new pages.
+    mallopt(M_MMAP_MAX, 0);
+    mallopt(M_TRIM_THRESHOLD, std::numeric_limits<int>::max());
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
