@@ -12,6 +12,8 @@ AboutBox::AboutBox(const AboutLayout &layout, std::function<QString()> text, QWi
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(layout.caption);
+    if (parent)
+        setFont(parent->font()); // a window takes no font from its owner by itself
     setFixedSize(layout.client);
 
     m_label1 = parts::label(this, u"Label1", {}, layout.panel, layout.text);

@@ -34,7 +34,7 @@ inline constexpr std::array<QStringView, 5> AboutParagraphs{
     u"Velkin - Professional Orvanta",
     u"Quillan",
     u"Version 1.0, December 2026",
-    u"Questions and suggestions: please write to Quillan",
+    u"Contact: write to Quillan",
     u"Copyright (C) 2026 Quillan. All rights reserved.",
 };
 

@@ -251,8 +251,8 @@ TEST_F(Navigation, TheAboutBoxComesUpAfreshAndClosesBackToTheMenu)
         EXPECT_EQ(about.findChild<QLabel *>(u"Label1"_s)->text(),
                   u"     Orvanta - Professional Orvanta\n\n"
                   u"        Quillan\n\n"
-                  u"          Version 1.0: planners for presentations, meetings, strategies and calls\n\n"
-                  u"          Questions and suggestions: please write to Quillan\n\n"
+                  u"          Version 1.0, December 2026\n\n"
+                  u"          Contact: write to Quillan\n\n"
                   u"          Copyright (C) 2026 Quillan. All rights reserved.");
         const auto *finished = about.findChild<QPushButton *>(u"Command1"_s);
         EXPECT_EQ(finished->text(), u"&Finished");

@@ -19,7 +19,7 @@ TEST_F(AboutAndHelp, TheAboutWindowComesUpAfreshWithItsFiveParagraphs)
         EXPECT_EQ(about.windowTitle(), u"About Velkin");
         EXPECT_EQ(find<QLabel>(&about, "Label1")->text(),
                   u"Velkin - Professional Orvanta\n\nQuillan\n\nVersion 1.0, December 2026\n\n"
-                  u"Questions and suggestions: please write to Quillan\n\n"
+                  u"Contact: write to Quillan\n\n"
                   u"Copyright (C) 2026 Quillan. All rights reserved.");
         auto *finished = find<QPushButton>(&about, "Command1");
         EXPECT_EQ(finished->text(), u"&Finished");
