@@ -20,3 +20,21 @@ deps:
 
 clean:
 	rm -rf $(BUILD)
+
+# The program folder, built for release: `make install PREFIX=DIR` lays it out
+# in DIR (~/Orvanta unless told), `make package` packs it into a .tar.gz.
+PREFIX ?= $(HOME)/Orvanta
+RELEASE := build-release
+
+.PHONY: release install package
+
+release: deps
+	@cmake -S . -B $(RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build $(RELEASE) --target orvanta velkin
+
+# A ~ that reached make unexpanded still means the home folder.
+install: release
+	cmake --install $(RELEASE) --strip --prefix "$(patsubst ~%,$(HOME)%,$(PREFIX))"
+
+package: release
+	cd $(RELEASE) && cpack
