@@ -4,7 +4,7 @@
 # `make lint` runs clang-tidy and clang-format over the code; `make bench`
 # measures a Release build.
 BUILD := build
-BENCH_BUILD := build-release
+RELEASE := build-release
 
 .PHONY: run test build asan lint deps bench clean
 
@@ -33,10 +33,27 @@ deps:
 # The work sheet benchmarks, then start-up under Xvfb against a minimal window.
 bench:
 	@scripts/install-deps bench
-	@cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
-	cmake --build $(BENCH_BUILD) --target worksheet_bench minimal_window orvanta velkin
-	$(BENCH_BUILD)/bench/worksheet_bench --benchmark_filter=-PrintPdf/1024
-	bench/startup $(BENCH_BUILD)
+	@cmake -S . -B $(RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
+	cmake --build $(RELEASE) --target worksheet_bench minimal_window orvanta velkin
+	$(RELEASE)/bench/worksheet_bench --benchmark_filter=-PrintPdf/1024
+	bench/startup $(RELEASE)
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan $(BENCH_BUILD)
+	rm -rf $(BUILD) $(BUILD)-asan $(RELEASE)
+
+# The program folder, built for release: `make install PREFIX=DIR` lays it out
+# in DIR (~/Orvanta unless told), `make package` packs it into a .tar.gz.
+PREFIX ?= $(HOME)/Orvanta
+
+.PHONY: release install package
+
+release: deps
+	@cmake -S . -B $(RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build $(RELEASE) --target orvanta velkin
+
+# A ~ that reached make unexpanded still means the home folder.
+install: release
+	cmake --install $(RELEASE) --strip --prefix "$(patsubst ~%,$(HOME)%,$(PREFIX))"
+
+package: release
+	cd $(RELEASE) && cpack

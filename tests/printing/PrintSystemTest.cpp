@@ -20,6 +20,12 @@ protected:
         platform.printForReal({});
     }
 
+    std::string serverLog() const
+    {
+        QFile log(server.filePath(QStringLiteral("server/log/error_log")));
+        return log.open(QIODevice::ReadOnly) ? log.readAll().right(2000).toStdString() : "(none)";
+    }
+
     const QDir server{qEnvironmentVariable("ORVANTA_PRINT_SERVER")};
 };
 
@@ -38,7 +44,8 @@ TEST_F(PrintSystem, AWalkedPlannerReachesTheDefaultQueue)
     const QDir jobs(server.filePath(QStringLiteral("jobs")));
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return !jobs.entryList({QStringLiteral("*.data")}).isEmpty(); }, 30000))
-        << "no job reached the queue";
+        << "no job reached the queue; the server's log ends:\n"
+        << serverLog();
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"),
                     {QStringLiteral("-layout"),
