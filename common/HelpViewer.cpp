@@ -16,6 +16,14 @@ HelpViewer::HelpViewer(const QString &path, QWidget *owner)
     setWindowTitle(QStringLiteral("Help"));
     setAccessibleName(QStringLiteral("Help"));
     resize(560, 520);
+    document()->setDocumentMargin(12);
+    if (owner) {
+        QFont font = owner->font();
+        font.setPointSizeF(10);
+        setFont(font);
+        // Over its owner's window rather than wherever the system puts it.
+        move(owner->window()->geometry().center() - rect().center());
+    }
     setOpenLinks(false);
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl &link) {
         if (const int context = help::linkedContext(link.toString()))
