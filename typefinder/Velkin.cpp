@@ -46,7 +46,7 @@ template<typename Option> Option *option(QWidget *parent, QStringView name, cons
     return o;
 }
 
-QPushButton *yellowButton(QWidget *parent, QStringView name, const texts::ButtonText &text,
+QPushButton *yellowButton(QWidget *parent, QStringView name, const ButtonText &text,
                           const QRect &geometry, QStringView icon)
 {
     auto *b = new QPushButton(art(icon), text.caption.toString(), parent);
@@ -94,7 +94,7 @@ void Velkin::createControls()
     m_label2->setFont(arial(12));
 
     for (int i = 0; i < 3; ++i) {
-        const texts::ButtonText &text = texts::TopButtons[i];
+        const ButtonText &text = texts::TopButtons[i];
         m_command1[i] =
             pictureButton(this, QStringLiteral("Command1_%1").arg(i), text.caption, text.toolTip,
                           twipsRect(7680 - i * 1200, 1080, 975, 855), TopButtonArt[i]);

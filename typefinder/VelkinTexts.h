@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ButtonText.h"
+
 #include <QStringView>
 
 #include <array>
@@ -36,12 +38,6 @@ inline constexpr std::array<QStringView, 5> AboutParagraphs{
     u"Version 1.0, December 2026",
     u"Contact: write to Quillan",
     u"Copyright (C) 2026 Quillan. All rights reserved.",
-};
-
-struct ButtonText
-{
-    QStringView caption;
-    QStringView toolTip;
 };
 
 // Command1 of the main window, by index.

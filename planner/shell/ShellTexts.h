@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ButtonText.h"
+
 #include <QStringView>
 
 #include <array>
@@ -43,13 +45,6 @@ inline constexpr std::array<AboutItem, 5> AboutItems{{
     {10, u"Contact: write to Quillan"},
     {10, u"Copyright (C) 2026 Quillan. All rights reserved."},
 }};
-
-struct ButtonText
-{
-    QStringView caption;
-    QStringView toolTip;
-    QStringView spoken = {}; // for a screen reader, where the caption reads badly aloud
-};
 
 // Command1, by index: Finished, Back, Forward, Print, AboutBox.
 inline constexpr std::array<ButtonText, 5> StepButtons{{

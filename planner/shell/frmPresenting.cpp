@@ -39,7 +39,7 @@ constexpr std::array<int, 5> ToolDescriptionTops{500, 940, 1380, 100, 1780};
 constexpr std::array<QStringView, 5> ToolArt{u"presentation", u"meeting", u"strategy", u"velkin",
                                              u"phone"};
 
-QPushButton *button(QWidget *parent, const QString &name, const texts::ButtonText &text,
+QPushButton *button(QWidget *parent, const QString &name, const ButtonText &text,
                     QStringView art, const QRect &geometry, const QColor &background)
 {
     auto *b = new QPushButton(text.caption.toString(), parent);
