@@ -31,6 +31,8 @@ protected:
 
 TEST_F(PrintSystem, AWalkedPlannerReachesTheDefaultQueue)
 {
+    const QDir jobs(server.filePath(QStringLiteral("jobs")));
+    const QStringList before = jobs.entryList({QStringLiteral("*.data")}); // other tests' jobs
     start(Strategy);
     press(Forward);
     type(QStringLiteral("Win the Hanson account"));
@@ -41,16 +43,20 @@ TEST_F(PrintSystem, AWalkedPlannerReachesTheDefaultQueue)
     press(Print);
     ASSERT_EQ(platform.boxes.size(), 1u) << platform.boxes.back().text.toStdString();
 
-    const QDir jobs(server.filePath(QStringLiteral("jobs")));
+    QStringList arrived;
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return !jobs.entryList({QStringLiteral("*.data")}).isEmpty(); }, 30000))
+        [&] {
+            arrived = jobs.entryList({QStringLiteral("*.data")});
+            for (const QString &job : before)
+                arrived.removeOne(job);
+            return !arrived.isEmpty();
+        },
+        30000))
         << "no job reached the queue; the server's log ends:\n"
         << serverLog();
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-layout"),
-                     jobs.filePath(jobs.entryList({QStringLiteral("*.data")})[0]),
-                     QStringLiteral("-")});
+                    {QStringLiteral("-layout"), jobs.filePath(arrived[0]), QStringLiteral("-")});
     ASSERT_TRUE(pdftotext.waitForFinished(30000));
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
     EXPECT_TRUE(text.contains(u"The Strategy Planner Printed: 5 December 2026"))
