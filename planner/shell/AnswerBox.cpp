@@ -1,5 +1,6 @@
 #include "AnswerBox.h"
 
+#include <QKeyEvent>
 #include <QTextCursor>
 
 namespace planner {
@@ -51,6 +52,17 @@ QString AnswerBox::text() const
             text += c;
     }
     return text;
+}
+
+void AnswerBox::keyPressEvent(QKeyEvent *event)
+{
+    // Alt with a letter is an access key; where no button takes it, it types nothing.
+    if ((event->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier
+        && !event->text().isEmpty()) {
+        event->ignore();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
 }
 
 void AnswerBox::setText(const QString &text)

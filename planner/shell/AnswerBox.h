@@ -24,6 +24,9 @@ public:
     QString text() const;
     void setText(const QString &text);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void keepToMode(int position, int added);
 

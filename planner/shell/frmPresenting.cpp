@@ -12,6 +12,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QToolButton>
 
 using namespace parts;
@@ -39,8 +40,8 @@ constexpr std::array<int, 5> ToolDescriptionTops{500, 940, 1380, 100, 1780};
 constexpr std::array<QStringView, 5> ToolArt{u"presentation", u"meeting", u"strategy", u"velkin",
                                              u"phone"};
 
-QPushButton *button(QWidget *parent, const QString &name, const ButtonText &text,
-                    QStringView art, const QRect &geometry, const QColor &background)
+QPushButton *button(QWidget *parent, const QString &name, const ButtonText &text, QStringView art,
+                    const QRect &geometry, const QColor &background)
 {
     auto *b = new QPushButton(text.caption.toString(), parent);
     b->setObjectName(name);
@@ -95,6 +96,7 @@ void frmPresenting::createControls()
     m_label1->setFont(arial(12, true));
     m_label1->setWordWrap(false);
     m_label1->setAutoFillBackground(true);
+    m_label1->setFocusPolicy(Qt::StrongFocus); // read from the keyboard, as Label2 is
     setColour(m_label1, QPalette::Window, LightYellow);
 
     m_frame2 = frame(m_frame1, u"Frame2", twipsRect(480, 720, 7935, 2600));
@@ -108,11 +110,7 @@ void frmPresenting::createControls()
     m_label2->setFont(arial(9.75));
     m_label2->setFocusPolicy(Qt::StrongFocus); // read from the keyboard on screens without a box
 
-    m_text1 = new AnswerBox(m_frame1);
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setFont(arial(12));
-    m_text1->setGeometry(twipsRect(480, 3480, 7935, 2055));
-    m_text1->installEventFilter(this);
+    m_text1 = newAnswerBox(twipsRect(480, 3480, 7935, 2055));
 
     m_command3 = pictureButton(m_frame1, u"Command3", texts::SaveButton.caption,
                                texts::SaveButton.toolTip, twipsRect(7440, 4560, 615, 735), u"save");
@@ -167,8 +165,8 @@ void frmPresenting::createControls()
 
     // Keyboard order follows the screen: the tools, the box, then the buttons left to right.
     QWidget *order[] = {m_command4[3], m_command4[0], m_command4[1], m_command4[2], m_command4[4],
-                        m_label2,      m_text1,       m_command3,    m_command1[0], m_command1[4],
-                        m_command1[3], m_command2,    m_command1[1], m_command1[2]};
+                        m_label1,      m_label2,      m_text1,       m_command3,    m_command1[0],
+                        m_command1[4], m_command1[3], m_command2,    m_command1[1], m_command1[2]};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -275,13 +273,6 @@ void frmPresenting::setCaption(Control control, const QString &caption)
     } else if (auto *l = qobject_cast<QLabel *>(w)) {
         QString shown = caption;
         l->setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        // A screen reader names the answer box and the guidance after the screen's title.
-        if (control == Control::Label1) {
-            m_text1->setAccessibleName(shown.trimmed());
-            m_label2->setAccessibleName(shown.trimmed());
-        } else if (control == Control::Label2) {
-            m_label2->setAccessibleDescription(shown.trimmed());
-        }
     } else if (auto *f = qobject_cast<QGroupBox *>(w)) {
         f->setTitle(caption);
     } else if (auto *b = qobject_cast<QPushButton *>(w)) {
@@ -337,19 +328,59 @@ void frmPresenting::showAboutBox()
     m_platform.showModal(about);
 }
 
+// A screen reader speaks a control when the focus reaches it, not when its
+// name changes. So each change of screen moves the focus to something it did
+// not rest on before: the first tool, a new answer box named after the
+// screen's title and described by its guidance, or, on a screen without a
+// box, the title or the guidance label, in turn, each reading both.
 void frmPresenting::screenShown()
 {
-    // The focus moves to what a screen reader should read: the first tool,
-    // the answer box (named after the title, described by the guidance) or,
-    // without a box, the guidance itself. The box keeps the focus from screen
-    // to screen, so it is taken back and given again to be read anew.
-    const bool guidance = m_frame2->isVisibleTo(this);
-    m_text1->setAccessibleDescription(guidance ? m_label2->text().trimmed() : QString());
-    QWidget *read = m_frame3->isVisibleTo(this) ? m_command4[3]
-        : m_text1->isVisibleTo(this)            ? static_cast<QWidget *>(m_text1)
-                                                : m_label2;
-    read->clearFocus();
-    read->setFocus();
+    const QString title = m_label1->text().trimmed();
+    const QString guidance = m_frame2->isVisibleTo(this) ? m_label2->text().trimmed() : QString();
+    const QString both = guidance.isEmpty() ? title : title + u'\n' + guidance;
+    m_label1->setAccessibleName(both);
+    m_label2->setAccessibleName(both);
+    const bool box = !m_frame3->isVisibleTo(this) && m_text1->isVisibleTo(this);
+    if (box)
+        renewAnswerBox();
+    m_text1->setAccessibleName(title);
+    m_text1->setAccessibleDescription(guidance);
+    if (m_frame3->isVisibleTo(this)) {
+        m_command4[3]->setFocus();
+    } else if (box) {
+        m_text1->setFocus();
+    } else {
+        (m_label2->hasFocus() ? m_label1 : m_label2)->setFocus();
+    }
+}
+
+AnswerBox *frmPresenting::newAnswerBox(const QRect &geometry)
+{
+    auto *box = new AnswerBox(m_frame1);
+    box->setObjectName(QStringLiteral("Text1"));
+    box->setFont(arial(12));
+    box->setGeometry(geometry);
+    box->installEventFilter(this);
+    return box;
+}
+
+void frmPresenting::renewAnswerBox()
+{
+    AnswerBox *old = m_text1;
+    m_text1 = newAnswerBox(old->geometry());
+    m_text1->setMode(old->mode());
+    m_text1->setText(old->text());
+    // The caret on the first line with words, which is what is read first.
+    QTextCursor caret = m_text1->textCursor();
+    while (caret.block().length() == 1 && caret.block().next().isValid())
+        caret.movePosition(QTextCursor::NextBlock);
+    m_text1->setTextCursor(caret);
+    setTabOrder(m_label2, m_text1);
+    setTabOrder(m_text1, m_command3);
+    m_text1->show();
+    old->setObjectName({});
+    old->hide();
+    old->deleteLater();
 }
 
 void frmPresenting::closeWindow()

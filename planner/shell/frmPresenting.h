@@ -60,6 +60,8 @@ private:
     // True when the key is swallowed.
     bool Text1_KeyPress(const QKeyEvent &key);
     QWidget *control(Control control) const;
+    AnswerBox *newAnswerBox(const QRect &geometry);
+    void renewAnswerBox();
 
     platform::Platform &m_platform;
     PlannerState m_state;

@@ -127,6 +127,9 @@ TEST_F(Saving, TheKeyboardAloneWalksAPlannerToASavedAndPrintedSheet)
         ASSERT_TRUE(forward());
     EXPECT_EQ(title(), u"The Meeting Planner Summary");
     EXPECT_EQ(QApplication::focusWidget(), box());
+    const QString sheet = text();
+    key(Qt::Key_F, Qt::AltModifier); // Forward is disabled: the access key types nothing
+    EXPECT_EQ(text(), sheet);
 
     key(Qt::Key_Tab); // to Save to Disk
     EXPECT_EQ(QApplication::focusWidget(), find(u"Command3"_s));
