@@ -187,6 +187,7 @@ void Velkin::Form_Load()
 {
     centre(*this);
     m_option1->setChecked(true); // Step 1 for a customer is where every check starts
+    m_option1->setFocus();
 }
 
 Audience Velkin::audience() const
@@ -247,6 +248,9 @@ void Velkin::Command4_Click()
 void Velkin::Command2_Click()
 {
     showSteps(true);
+    // Back where the same answer can be given again, or where a check starts.
+    QAbstractButton *answer = m_step3Group->checkedButton();
+    (answer ? answer : m_option1)->setFocus();
 }
 
 void Velkin::runDetailedTest()
@@ -301,13 +305,14 @@ void Velkin::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-// The panel takes the focus, so that a screen reader reads out what it shows.
+// The panel takes the focus before its text and name change, so that a screen
+// reader reads it on arrival rather than taking the change as old news.
 void Velkin::showPanel(const QString &text, const QString &name)
 {
-    m_label4->setText(text);
-    m_label4->setAccessibleName(name);
     showSteps(false);
     m_label4->setFocus();
+    m_label4->setText(text);
+    m_label4->setAccessibleName(name);
 }
 
 // The steps and the logo, or the panel with its buttons: never both.

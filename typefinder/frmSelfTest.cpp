@@ -47,6 +47,7 @@ void frmSelfTest::createControls()
 {
     m_label1 = label(this, u"Label1", texts::FirstQuestion.toString(),
                      twipsRect(840, 360, 4455, 735), DarkRed);
+    m_label1->setFocusPolicy(Qt::StrongFocus); // the question line, read from the keyboard
     m_label1->setFont(arial(12));
 
     // Command2: "Don't Know" (index 0) below the four answers.
@@ -146,8 +147,10 @@ void frmSelfTest::firstQuestion()
 
 void frmSelfTest::showAnswers()
 {
-    for (int i = 1; i <= 4; ++i)
+    for (int i = 1; i <= 4; ++i) {
         m_command2[i]->setText(m_test.answerText(i));
+        m_command2[i]->setAccessibleDescription(m_label1->text());
+    }
 }
 
 void frmSelfTest::Command2_Click(int index)
@@ -156,6 +159,9 @@ void frmSelfTest::Command2_Click(int index)
     if (m_test.answer(index)) {
         m_label1->setText(questionLine(m_test.questionNumber(), m_self));
         showAnswers();
+        // The answers change in place: the focus passes by the question line, so that
+        // a screen reader reads the first answer as new, with the line as its description.
+        m_label1->setFocus();
         m_command2[1]->setFocus();
         return;
     }
@@ -185,6 +191,11 @@ void frmSelfTest::showResults()
         answer->hide();
     m_frame2->show();
     m_command3->show();
+    // Finished takes the focus, and tells a screen reader the counts.
+    QStringList counts;
+    for (int b = 0; b < 4; ++b)
+        counts.append(m_frame1[b]->accessibleName());
+    m_command1->setAccessibleDescription(texts::Results + u": " + counts.join(u", "));
     m_command1->setFocus();
 }
 
@@ -192,15 +203,16 @@ void frmSelfTest::Frame1_Click(int bar)
 {
     LoadTraitTable(m_values.traitTable);
     m_values.currentType = typeLetter(allTypes[bar]);
-    m_label2->setText(
-        ComposeTraitList(m_values.traitTable, m_values.currentType, TraitLayout::TestWindow));
-    m_label2->setAccessibleName(texts::TraitListName.arg(texts::TypeNames[bar]));
     m_label2->show();
     m_label2->raise();
     m_command4->show();
     m_command4->raise();
+    // Focus first, then the text: a screen reader reads the panel as it arrives.
+    m_label2->setFocus();
     setBarsVisible(false);
-    m_label2->setFocus(); // read out at once
+    m_label2->setText(
+        ComposeTraitList(m_values.traitTable, m_values.currentType, TraitLayout::TestWindow));
+    m_label2->setAccessibleName(texts::TraitListName.arg(texts::TypeNames[bar]));
     m_shownBar = bar;
 }
 

@@ -122,7 +122,7 @@ TEST_F(QuickSelection, TheKeyboardAloneFindsATypeAndRunsTheTest)
     const auto key = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     };
-    find("Option1")->setFocus(); // where Tab starts in the window
+    EXPECT_EQ(QApplication::focusWidget(), find("Option1")); // where a check starts
     key(Qt::Key_Right); // a Work Associate
     EXPECT_EQ(selection(), u"Option2");
     key(Qt::Key_Tab);
@@ -141,10 +141,14 @@ TEST_F(QuickSelection, TheKeyboardAloneFindsATypeAndRunsTheTest)
     platform.onModal = [&](QDialog &test) {
         for (int q = 1; q <= 24; ++q) {
             EXPECT_EQ(test.focusWidget(), find(&test, "Command2_1")) << q;
+            EXPECT_TRUE(test.focusWidget()->accessibleDescription().startsWith(
+                QString::number(q) + u" of 24 questions"));
             QTest::keyClick(test.focusWidget(), Qt::Key_Space);
         }
-        // The bars are reached by Tab and read as their type and count.
+        // Finished tells the counts; the bars are reached by Tab and read as type and count.
         EXPECT_EQ(test.focusWidget(), find(&test, "Command1"));
+        EXPECT_EQ(test.focusWidget()->accessibleDescription(),
+                  u"Results: In Charge 5, Enthusiastic 7, Friendly 7, Details 5");
         QWidget *bar = nullptr;
         for (int i = 0; i < 6 && !bar; ++i) {
             QTest::keyClick(test.focusWidget(), Qt::Key_Tab);
@@ -156,8 +160,9 @@ TEST_F(QuickSelection, TheKeyboardAloneFindsATypeAndRunsTheTest)
         EXPECT_EQ(test.focusWidget(), find(&test, "Label2"));
         QTest::keyClick(test.focusWidget(), Qt::Key_F, Qt::AltModifier);
     };
-    key(Qt::Key_Tab); // from the panel to Clear
+    key(Qt::Key_Tab); // from the panel to Clear, which goes back to the answer given
     key(Qt::Key_Space);
+    EXPECT_EQ(QApplication::focusWidget(), find("Option5"));
     find("Option8")->setFocus();
     key(Qt::Key_Space);
     EXPECT_FALSE(values.testResult.isEmpty());
