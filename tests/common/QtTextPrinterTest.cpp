@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 using namespace planner;
 
 namespace {
@@ -54,9 +56,14 @@ protected:
     PlannerState state;
 };
 
+// The one real round trip of the text printer: every answer in order, within the printable
+// width, over more than one page, each line in its size (16, 14 and 11 points).
 TEST_F(PrintingAnyScript, EveryAnswerReadsBackInOrderWithinThePrintableWidth)
 {
     const QString cjk = u"\u9884\u7b97\u4f1a\u8bae\u5728\u661f\u671f\u4e00\u4e3e\u884c\u3002"_s;
+    QStringList items;
+    for (int i = 1; i <= 70; ++i)
+        items.append(u"Item " + QString::number(i));
     const QStringList answers = {
         u"\u0627\u062c\u062a\u0645\u0627\u0639 \u0627\u0644\u0645\u064a\u0632\u0627\u0646\u064a\u0629"_s, // Arabic
         u"\u05e4\u05d2\u05d9\u05e9\u05ea \u05ea\u05e7\u05e6\u05d9\u05d1"_s, // Hebrew
@@ -65,6 +72,7 @@ TEST_F(PrintingAnyScript, EveryAnswerReadsBackInOrderWithinThePrintableWidth)
         u"Budget \U0001F4CA review \U0001F389"_s, // emoji
         cjk.repeated(12), // wider than the page, with no blank to break at
         u"Abcdefghij "_s.repeated(30),
+        items.join(u"\r\n"),
     };
     ASSERT_EQ(print(answers), 0);
 
@@ -74,6 +82,7 @@ TEST_F(PrintingAnyScript, EveryAnswerReadsBackInOrderWithinThePrintableWidth)
     // not map back to text.
     const QRegularExpression unreadable(u"\\s|[\\x{10000}-\\x{10FFFF}]"_s);
     QString text = pdftotext({pdf, u"-"_s}).normalized(QString::NormalizationForm_KC);
+    EXPECT_GE(text.count(u'\f'), 2) << "a long sheet runs onto a second page";
     text.remove(unreadable);
     qsizetype from = 0;
     for (QString answer : answers) {
@@ -88,14 +97,20 @@ TEST_F(PrintingAnyScript, EveryAnswerReadsBackInOrderWithinThePrintableWidth)
     printer.setOutputFormat(QPrinter::PdfFormat);
     const QRectF printable = printer.pageLayout().paintRectPoints();
     const QString boxes = pdftotext({u"-bbox"_s, pdf, u"-"_s});
-    static const QRegularExpression word(uR"re(xMin="([\d.]+)" yMin="[\d.]+" xMax="([\d.]+)")re"_s);
-    int words = 0;
+    static const QRegularExpression word(
+        uR"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]+)<)re"_s);
+    std::map<QString, double> height; // of each word's first box
     for (const QRegularExpressionMatch &m : word.globalMatch(boxes)) {
-        ++words;
         EXPECT_GE(m.captured(1).toDouble(), printable.left() - 0.5);
-        EXPECT_LE(m.captured(2).toDouble(), printable.right() + 0.5);
+        EXPECT_LE(m.captured(3).toDouble(), printable.right() + 0.5);
+        height.try_emplace(m.captured(5), m.captured(4).toDouble() - m.captured(2).toDouble());
     }
-    EXPECT_GT(words, 40);
+    EXPECT_GT(height.size(), 40u);
+    for (const QString &w : {u"Planner"_s, u"Section"_s, u"Budget"_s, u"Printed:"_s})
+        ASSERT_TRUE(height.count(w)) << w.toStdString();
+    EXPECT_NEAR(height[u"Planner"_s] / height[u"Budget"_s], 16.0 / 11, 0.1);
+    EXPECT_NEAR(height[u"Section"_s] / height[u"Budget"_s], 14.0 / 11, 0.1);
+    EXPECT_NEAR(height[u"Printed:"_s], height[u"Budget"_s], 0.5);
 }
 
 TEST_F(PrintingAnyScript, ALongAnswerTakesTimeInProportionToItsLength)

@@ -20,9 +20,8 @@ TEST(PlannerState, NamingTitlesMatchExactlyAndStartingAToolKeepsTheName)
     state.screenEnd = 13;
     state.workName = u"Budget review"_s;
     state.startTool(PlannerTool::PhoneCall);
-    EXPECT_EQ(state.currentScreen, 1);
-    EXPECT_EQ(state.screenEnd, 0);
-    EXPECT_EQ(state.activeTool, 4);
+    EXPECT_EQ(std::tuple(state.currentScreen, state.screenEnd, state.activeTool),
+              std::tuple(1, 0, 4));
     EXPECT_EQ(state.toolName, u"The Phone Call Planner");
     EXPECT_EQ(state.workName, u"Budget review");
     for (int16_t i = 1; i < PlannerState::Capacity; ++i) {

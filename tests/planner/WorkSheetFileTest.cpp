@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,6 +22,9 @@ namespace {
 TEST(WorkSheetFile, NamesHoldOnlyWhatTheUserCanSeeAndFind)
 {
     const std::pair<QString, QString> cases[] = {
+        {u"Q3/Q4 Sales plan for the northern region"_s, u"Q3Q4 Sales plan for"_s}, // 20 characters
+        {u"C:\\Sales\\Plan"_s, u"C:SalesPlan"_s},
+        {QString(19, u'x') + u"\U0001F600", QString(19, u'x')}, // a character whole or not at all
         {u"a"_s + QChar(0) + u"b", u"ab"_s},
         {u"x.doc"_s + QChar(0) + u"x", u"x.docx"_s},
         {u"Tab\there\x1b[31mred\x7f"_s, u"Tabhere[31mred"_s},
@@ -91,6 +96,30 @@ TEST_F(SavingToDocs, TheQuestionShowsThePathThatIsWritten)
                   + u"/Docs/Work Sheet.doc)");
     EXPECT_EQ(docsEntries(), QStringList({u"Work Sheet.doc"_s, u"x.docx.doc"_s}));
     EXPECT_EQ(contents(docs(u"x.docx.doc"_s)), "Sheet" + PostMortem);
+}
+
+// A name and a sheet beyond ASCII read back exactly; a second save replaces the file, and
+// one that the file system refuses half way, beyond 1 KB, keeps it as it was.
+TEST_F(SavingToDocs, ASheetReadsBackExactlyAndOnlyAWholeSaveReplacesIt)
+{
+    const QString name = u"Caf\u00e9 Z\u00fcrich \u20ac5 \u4f1a\u8b70 \U0001F600"_s;
+    const QString sheet = u"Na\u00efve r\u00e9sum\u00e9 \u2013 \u00a3500\u00a0net"_s;
+    save(name, sheet);
+    EXPECT_EQ(contents(docs(name + u".doc")), sheet.toUtf8() + PostMortem);
+    save(name, u"Short"_s);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit small{1024, limit.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &small);
+    save(name, QString(4000, u'x'));
+    setrlimit(RLIMIT_FSIZE, &limit);
+    ASSERT_EQ(platform.boxes.size(), 4u);
+    EXPECT_EQ(platform.boxes[3].flags, 48);
+    EXPECT_TRUE(platform.boxes[3].text.endsWith(u"File too large"))
+        << platform.boxes[3].text.toStdString();
+    EXPECT_EQ(contents(docs(name + u".doc")), "Short" + PostMortem);
+    EXPECT_EQ(docsEntries(), QStringList{name + u".doc"}) << "nothing left over";
 }
 
 TEST_F(SavingToDocs, ALinkInDocsIsReplacedAndWhereItLedStaysUntouched)

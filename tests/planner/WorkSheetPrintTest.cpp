@@ -29,17 +29,6 @@ protected:
         state.currentScreen = state.screenEnd - 1;
     }
 
-    // The 14-point lines: the section titles as printed, without their line breaks.
-    QStringList titles() const
-    {
-        QStringList titles;
-        for (qsizetype i = 1; i < platform.printed.size(); ++i) {
-            if (platform.printed[i - 1] == u"size 14")
-                titles.append(platform.printed[i].mid(5).trimmed());
-        }
-        return titles;
-    }
-
     PlannerState state;
     FakePlatform platform;
 };
@@ -69,27 +58,6 @@ TEST_F(PrintLayout, AMeetingSheetLineByLine)
              << u"line Post-mortem - Was it successful and what can be improved for next time?"_s << u"finish"_s;
     // clang-format on
     EXPECT_EQ(platform.printed, expected);
-}
-
-TEST_F(PrintLayout, SheetsOpenWithTheNamingScreenAndLeaveOutWhatIsNotWanted)
-{
-    walked(PlannerTool::Presentation, {{3, u"Launch"_s}, {8, u"Ms Shah"_s}, {18, u"never"_s}});
-    layOutWorkSheet(state, u"1 March 2027"_s, *platform.openTextPrinter());
-    // clang-format off
-    EXPECT_EQ(titles().join(u'|'), u"Presentation - Title.|Presentation - Where and When.|What is the purpose of this presentation?|"
-                                   u"Background Research - Knowing your audience?|Second Key Attendee.|The Presentation.|Strong Opening.|"
-                                   u"Summary of your Presentation.|Presentation Topics.|Presentation Conclusion.|Future Action.|General Notes.|"
-                                   u"Post-mortem - Was it successful and what can be improved for next time?");
-    // No rule line after the first item; one after each section of the loop.
-    EXPECT_EQ(platform.printed.count(Rule), 2 + 11);
-
-    // Closing screens and empty optional sections are left out.
-    platform.printed.clear();
-    walked(PlannerTool::PhoneCall, {{2, u"Quote"_s}, {10, u"typed on the closing screen"_s}});
-    layOutWorkSheet(state, u"5 December 2026"_s, *platform.openTextPrinter());
-    EXPECT_EQ(titles().join(u'|'), u"Phone Call - Description.|What is the purpose of this phone call?|Background Research.|Likely Questions.|"
-                                   u"The Phone Call.|General Notes.|Post-mortem - Was it successful and what can be improved for next time?");
-    // clang-format on
 }
 
 TEST_F(PrintLayout, NoPrintsNothingAndAFailingPrinterIsToldOnce)

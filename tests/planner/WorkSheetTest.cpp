@@ -7,7 +7,8 @@ using namespace planner;
 
 namespace {
 
-// Optional sections, screens before the naming screen and the closing screen stay out.
+// Screens before the naming screen, empty optional sections and the closing screen stay
+// out; an optional section's title loses its leading blank.
 TEST(WorkSheet, TheMeetingExample)
 {
     PlannerState state;
@@ -16,14 +17,15 @@ TEST(WorkSheet, TheMeetingExample)
     for (const auto &[title, answer] : {std::pair{u" The Meeting Planner", u"ignored"},
                                         {u"Meeting - Name.", u"Budget review"},
                                         {u"Meeting - Where and When.", u"Room 4, Monday 10:00"},
-                                        {u" Key Attendee.", u""},
+                                        {u" Key Attendee.", u"Mr Okafor"},
+                                        {u" Other Attendees.", u""},
                                         {u"The Meeting Planner is finished", u"never"}})
         state.screen(++i) = {QString::fromUtf16(title), {}, FalseFlag, QString::fromUtf16(answer)};
-    state.screenEnd = 6;
-    state.currentScreen = 5;
+    state.screenEnd = 7;
+    state.currentScreen = 6;
     EXPECT_EQ(workSheetText(state),
               u"\r\nMEETING - NAME.\r\n\r\nBudget review\r\n\r\nMEETING - WHERE AND WHEN.\r\n\r\n"
-              u"Room 4, Monday 10:00");
+              u"Room 4, Monday 10:00\r\n\r\nKEY ATTENDEE.\r\n\r\nMr Okafor");
 }
 
 // Pasted documents as answers are taken whole.

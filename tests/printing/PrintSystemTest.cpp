@@ -34,11 +34,7 @@ TEST_F(PrintSystem, AWalkedPlannerReachesTheDefaultQueue)
     const QDir jobs(server.filePath(QStringLiteral("jobs")));
     const QStringList before = jobs.entryList({QStringLiteral("*.data")}); // other tests' jobs
     start(Strategy);
-    press(Forward);
-    type(QStringLiteral("Win the Hanson account"));
-    walkToSheet([](int screen) {
-        return screen == 7 ? QStringLiteral("Meet the buyers first") : QString();
-    });
+    walkToSheet({{2, u"Win the Hanson account"_s}, {7, u"Meet the buyers first"_s}});
     platform.answers = {platform::Yes};
     press(Print);
     ASSERT_EQ(platform.boxes.size(), 1u) << platform.boxes.back().text.toStdString();

@@ -48,47 +48,37 @@ TEST_F(WindowPrint, TheMainWindowPrintsItsPanelWhiteOnBlackAndSaysNothingOfFailu
     click({"Option2", "Option4", "Option6"});
     const QWidget *panel = find("Label4");
     std::vector<Colours> printed;
-    platform.onPrintWindow = [&](QWidget &window) {
-        EXPECT_EQ(&window, this->window.get());
+    platform.onPrintWindow = [&](QWidget &shown) {
+        EXPECT_EQ(&shown, window.get());
         printed.push_back(colours(panel));
     };
-    platform.answers = {platform::No};
+    platform.answers = {platform::No, platform::Yes, platform::Yes};
+    click({"Command3", "Command3"});
+    platform.windowPrintError = 482;
     click({"Command3"});
-    EXPECT_EQ(platform.windowPrints, 0);
+    EXPECT_EQ(printed, (std::vector<Colours>{onPaper, onPaper}));
     EXPECT_EQ(colours(panel), onScreen);
     const FakePlatform::Box question{u"Please Confirm that you wish to print this."_s, 4,
                                      u"Velkin Print"_s};
-    EXPECT_EQ(platform.boxes, FakePlatform::Boxes{question});
-
-    for (const int error : {0, 482, 32755}) {
-        platform.windowPrintError = error;
-        platform.answers = {platform::Yes};
-        click({"Command3"});
-        EXPECT_EQ(printed.back(), onPaper) << error;
-        EXPECT_EQ(colours(panel), onScreen) << error;
-    }
-    EXPECT_EQ(platform.windowPrints, 3);
-    EXPECT_EQ(platform.boxes.size(), 4u); // the questions only
+    EXPECT_EQ(platform.boxes, FakePlatform::Boxes(3, question)); // the questions only
 }
 
 TEST_F(WindowPrint, TheResultsPrintInTheirPaperWordingAndAFailureIsTold)
 {
     printResults([&](QDialog &test) {
         QStringList printed;
-        platform.onPrintWindow = [&](QWidget &window) {
-            EXPECT_EQ(&window, &test);
+        platform.onPrintWindow = [&](QWidget &shown) {
+            EXPECT_EQ(&shown, &test);
             printed.append(labels(test));
         };
-        platform.answers = {platform::No};
+        platform.answers = {platform::No, platform::Yes, platform::Yes, platform::Yes};
         click(&test, "Command3");
-        EXPECT_EQ(platform.windowPrints, 0);
-        for (const int error : {0, 482, 32755}) {
+        for (const int error : {0, 482, platform::CancelledError}) {
             platform.windowPrintError = error;
-            platform.answers = {platform::Yes};
             click(&test, "Command3");
-            EXPECT_EQ(printed.back(), paperLabels) << error;
-            EXPECT_EQ(labels(test), screenLabels) << error;
         }
+        EXPECT_EQ(printed, QStringList(3, paperLabels));
+        EXPECT_EQ(labels(test), screenLabels);
     });
     const FakePlatform::Box question{u"Please Confirm that you wish to print this."_s, 4,
                                      u"Self Test Print"_s};
