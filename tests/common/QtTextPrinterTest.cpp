@@ -3,11 +3,16 @@
 
 #include "FakePlatform.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -96,6 +101,24 @@ TEST_F(PrintingAnyScript, EveryAnswerReadsBackInOrderWithinThePrintableWidth)
         EXPECT_LE(m.captured(2).toDouble(), printable.right() + 0.5);
     }
     EXPECT_GT(words, 40);
+}
+
+// A job that takes more than a moment shows its progress, and Cancel ends it
+// as a cancelled print dialog does.
+TEST_F(PrintingAnyScript, ALongJobShowsItsProgressAndCanBeCancelled)
+{
+    QString shown;
+    // The first events let through come from the progress dialog, once it is on show.
+    QTimer::singleShot(0, [&shown] {
+        auto *progress = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+        if (!progress)
+            return;
+        shown = progress->labelText();
+        QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+    });
+    EXPECT_EQ(print({u"Abcdefghij "_s.repeated(100000)}), platform::CancelledError);
+    EXPECT_EQ(shown, u"Printing the Work Sheet...");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(PrintingAnyScript, ALongAnswerTakesTimeInProportionToItsLength)
