@@ -9,6 +9,7 @@
 class RecordingPrinter final : public platform::TextPrinter
 {
 public:
+    void expectLength(qsizetype, const QString &) override { }
     void setFontName(const QString &) override { }
     void setFontSize(double) override { }
     void printLine(const QString &text) override

@@ -1,6 +1,8 @@
 // What the work sheet costs against copying or writing the same bytes, for a
 // planner of 29 screens with answers of 1 KB, 100 KB and 1 MB each. A cost
 // that grows linearly with the text keeps the same ratio at every size.
+// Then huge answers in the answer box, as one paragraph and as lines.
+#include "AnswerBox.h"
 #include "PlannerState.h"
 #include "QtTextPrinter.h"
 #include "RatioReporter.h"
@@ -12,9 +14,11 @@
 #include "QtPlatform.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <benchmark/benchmark.h>
 
@@ -32,16 +36,24 @@ namespace {
 constexpr int16_t Screens = 29;
 
 // Words and paragraphs like a pasted document, different on every screen.
-QString answerText(qsizetype size, int seed)
+// With a line length, a line break ends every line of that many characters
+// instead; with 0, the text is one paragraph.
+QString answerText(qsizetype size, int seed, int lineLength = -1)
 {
     static const char16_t *const words[] = {u"the",      u"customer", u"needs",   u"a",
                                             u"proposal", u"by",       u"Friday,", u"with",
                                             u"figures",  u"for",      u"each",    u"region."};
     QString text;
     text.reserve(size + 16);
+    qsizetype lineStart = 0;
     for (int i = seed; text.size() < size; ++i) {
         text += QStringView(words[i % std::size(words)]);
-        text += i % 97 == 96 ? u"\r\n" : u" ";
+        if (lineLength > 0 && text.size() - lineStart >= lineLength) {
+            text += u"\n";
+            lineStart = text.size();
+        } else {
+            text += lineLength < 0 && i % 97 == 96 ? u"\r\n" : u" ";
+        }
     }
     text.truncate(size);
     return text;
@@ -188,6 +200,150 @@ void PrintPdf(benchmark::State &state)
         [&] { writeToFile(bytes, false); });
 }
 
+// Huge answers: a box in a shown window, like the planner's answer box.
+struct ShownBox
+{
+    ShownBox()
+    {
+        window.resize(601, 442);
+        box.setGeometry(32, 48, 529, 137);
+        box.setFont(QFont(u"Arial"_s, 12));
+        window.show();
+        settle();
+    }
+    // Lays out and paints what is on show now.
+    void settle()
+    {
+        QCoreApplication::processEvents();
+        box.viewport()->repaint();
+    }
+    QWidget window;
+    AnswerBox box{&window};
+};
+
+long statusKilobytes(const char *field)
+{
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith(field))
+            return line.mid(qstrlen(field)).trimmed().split(' ').front().toLong();
+    }
+    return 0;
+}
+
+// The growth of the peak resident memory while `operation` runs, in bytes.
+template<typename Operation> double peakGrowth(Operation operation)
+{
+    QFile clear(u"/proc/self/clear_refs"_s);
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5"); // the peak starts again from what is resident now
+    clear.close();
+    const long before = statusKilobytes("VmRSS:");
+    operation();
+    return double(statusKilobytes("VmHWM:") - before) * 1024;
+}
+
+// Range 0: the answer in KB; range 1: the length of its lines, 0 for one paragraph.
+QString hugeAnswer(const benchmark::State &state)
+{
+    return answerText(answerSize(state), 1, int(state.range(1)));
+}
+
+// Each iteration starts from `setup`, untimed; the baseline copies the text.
+template<typename Setup, typename Operation>
+void measureHuge(benchmark::State &state, const QString &text, Setup setup, Operation operation)
+{
+    setup();
+    state.counters["memory_MB"] = peakGrowth(operation) / 1e6;
+    state.counters["memory_ratio"] = state.counters["memory_MB"] * 1e6 / double(text.size() * 2);
+    double operationTime = 0, baselineTime = 0;
+    for (auto _ : state) {
+        setup();
+        const double start = cpuSeconds();
+        benchmark::DoNotOptimize(QString(text.constData(), text.size()).data());
+        const double middle = cpuSeconds();
+        operation();
+        const double end = cpuSeconds();
+        baselineTime += middle - start;
+        operationTime += end - middle;
+        state.SetIterationTime(end - middle);
+    }
+    state.counters["baseline_ms"] = baselineTime * 1000 / double(state.iterations());
+    state.counters["ratio"] = operationTime / baselineTime;
+}
+
+// Pasting the answer into an empty box, until it is on show.
+void AnswerPaste(benchmark::State &state)
+{
+    const QString text = hugeAnswer(state);
+    ShownBox shown;
+    QApplication::clipboard()->setText(text);
+    measureHuge(
+        state, text, [&] { shown.box.clear(); },
+        [&] {
+            shown.box.paste();
+            shown.settle();
+        });
+}
+
+// Showing the answer as the work sheet is shown.
+void AnswerShow(benchmark::State &state)
+{
+    const QString text = hugeAnswer(state);
+    ShownBox shown;
+    measureHuge(
+        state, text, [&] { shown.box.setText({}); },
+        [&] {
+            shown.box.setText(text);
+            shown.settle();
+        });
+}
+
+// A key typed in the middle of the answer, until it is on show, against a
+// key typed into a box holding 1 KB of the same words.
+void AnswerKey(benchmark::State &state)
+{
+    const QString text = hugeAnswer(state);
+    ShownBox huge, small;
+    const auto typeIn = [](ShownBox &shown, const QString &text) {
+        shown.box.setText(text);
+        QTextCursor cursor = shown.box.textCursor();
+        cursor.setPosition(shown.box.document()->characterCount() / 2);
+        shown.box.setTextCursor(cursor);
+        shown.box.ensureCursorVisible();
+        shown.settle();
+    };
+    const auto key = [](ShownBox &shown) {
+        QTest::keyClick(&shown.box, Qt::Key_X);
+        shown.settle();
+    };
+    typeIn(huge, text);
+    typeIn(small, answerText(1024, 1, int(state.range(1))));
+    state.counters["memory_MB"] = peakGrowth([&] { key(huge); }) / 1e6;
+    double operationTime = 0, baselineTime = 0;
+    for (auto _ : state) {
+        const double start = cpuSeconds();
+        key(small);
+        const double middle = cpuSeconds();
+        key(huge);
+        const double end = cpuSeconds();
+        baselineTime += middle - start;
+        operationTime += end - middle;
+        state.SetIterationTime(end - middle);
+    }
+    state.counters["baseline_ms"] = baselineTime * 1000 / double(state.iterations());
+    state.counters["ratio"] = operationTime / baselineTime;
+}
+
+// 4.5 MB and 30 MB as one paragraph, 30 MB in lines of 100 characters.
+void hugeShapes(benchmark::internal::Benchmark *b)
+{
+    b->Args({4608, 0})->Args({30720, 0})->Args({30720, 100});
+    b->ArgNames({"KB", "line"})->UseManualTime()->Unit(benchmark::kMillisecond);
+}
+
 // Answer sizes in KB.
 void sizes(benchmark::internal::Benchmark *b)
 {
@@ -199,6 +355,9 @@ BENCHMARK(Save)->Apply(sizes)->MinTime(0.5);
 BENCHMARK(PrintRecorded)->Apply(sizes)->MinTime(0.5);
 // Printing a 1 MB answer takes over a minute; `make bench` leaves that size out.
 BENCHMARK(PrintPdf)->Apply(sizes)->MinTime(0.2);
+BENCHMARK(AnswerPaste)->Apply(hugeShapes)->Iterations(2);
+BENCHMARK(AnswerShow)->Apply(hugeShapes)->Iterations(2);
+BENCHMARK(AnswerKey)->Apply(hugeShapes)->Iterations(3);
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "Platform.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
 #include <QPrinter>
 #include <QTextBoundaryFinder>
@@ -44,6 +45,19 @@ bool QtTextPrinter::ready()
     return true;
 }
 
+void QtTextPrinter::expectLength(qsizetype characters, const QString &caption)
+{
+    if (m_error != 0 || characters <= 0)
+        return;
+    m_length = characters;
+    m_progress = std::make_unique<QProgressDialog>(QApplication::activeWindow());
+    m_progress->setWindowModality(Qt::ApplicationModal);
+    m_progress->setLabelText(caption);
+    m_progress->setRange(0, 1000);
+    m_progress->setMinimumDuration(500);
+    m_progress->setValue(0); // the job's clock starts now
+}
+
 void QtTextPrinter::setFontName(const QString &name)
 {
     m_font.setFamily(name);
@@ -75,10 +89,12 @@ void QtTextPrinter::print(const QString &text, bool stays)
         if (!isBreak(text[i]))
             continue;
         add(text.sliced(start, i - start), false);
+        const qsizetype next =
+            text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n' ? i + 2 : i + 1;
+        m_done += next - i; // the break
         endLine();
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
+        i = next - 1;
+        start = next;
     }
     if (m_error == 0)
         add(text.sliced(start), stays);
@@ -114,6 +130,7 @@ void QtTextPrinter::add(const QString &text, bool stays)
                 end = line.textStart() + line.textLength();
             }
         }
+        m_done += line.textLength();
         if (end < text.size() || !stays) {
             m_line.push_back({layout, line.lineNumber(), m_x});
             if (end < text.size())
@@ -151,6 +168,20 @@ void QtTextPrinter::endLine()
     m_line.clear();
     m_x = 0;
     m_y += height;
+    showProgress();
+}
+
+// Moves the dialog on by each thousandth of the job; once it is shown, each
+// move lets the window repaint and Cancel be pressed.
+void QtTextPrinter::showProgress()
+{
+    if (!m_progress)
+        return;
+    const int done = int(std::min<qsizetype>(1000, m_done * 1000 / m_length));
+    if (done != m_progress->value())
+        m_progress->setValue(done);
+    if (m_progress->wasCanceled())
+        m_error = CancelledError;
 }
 
 int QtTextPrinter::currentY() const
@@ -168,6 +199,7 @@ void QtTextPrinter::setCurrentY(int twips)
 
 int QtTextPrinter::finish()
 {
+    m_progress.reset();
     if (m_error == 0 && m_painter.isActive()) {
         if (!m_line.empty())
             endLine();

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QProgressDialog>
 #include <QTextLayout>
 
 #include <memory>
@@ -15,7 +16,9 @@ namespace platform {
 
 // Lines of text on a QPrinter: a print position that moves down a line at
 // each line end, text laid out by Qt (any script, either direction) and
-// wrapped at the printable width, new pages as needed.
+// wrapped at the printable width, new pages as needed. A long job shows a
+// modal progress dialog with Cancel: Qt shows it once the job looks like
+// taking more than half a second, and it lets events through as it moves.
 class QtTextPrinter final : public TextPrinter
 {
 public:
@@ -23,6 +26,7 @@ public:
     explicit QtTextPrinter(std::unique_ptr<QPrinter> printer);
     ~QtTextPrinter() override;
 
+    void expectLength(qsizetype characters, const QString &caption) override;
     void setFontName(const QString &name) override;
     void setFontSize(double points) override;
     void printLine(const QString &text) override;
@@ -44,6 +48,7 @@ private:
     void print(const QString &text, bool stays);
     void add(const QString &text, bool stays);
     void endLine();
+    void showProgress();
 
     std::unique_ptr<QPrinter> m_printer;
     QPainter m_painter;
@@ -52,6 +57,9 @@ private:
     qreal m_x = 0; // device pixels within the printable area
     qreal m_y = 0;
     std::vector<Piece> m_line; // printed when the line ends, on one baseline
+    std::unique_ptr<QProgressDialog> m_progress;
+    qsizetype m_length = 0; // characters expected
+    qsizetype m_done = 0; // characters laid out
 };
 
 } // namespace platform

@@ -13,6 +13,11 @@ class TextPrinter
 public:
     virtual ~TextPrinter() = default;
 
+    // The number of characters the job will print in all, told before the
+    // first. A job that takes more than a moment then shows how far it has
+    // got under `caption`, and may be cancelled, which fails it with
+    // CancelledError.
+    virtual void expectLength(qsizetype characters, const QString &caption) = 0;
     virtual void setFontName(const QString &name) = 0;
     virtual void setFontSize(double points) = 0;
     // Prints the text and ends the line; line breaks in the text start new lines.

@@ -1,4 +1,5 @@
 #include "QtPlatform.h"
+#include "WindowStyle.h"
 #include "frmPresenting.h"
 
 #include <QApplication>
@@ -6,7 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new parts::WindowStyle);
     platform::QtPlatform platform;
     planner::frmPresenting window(platform);
     window.show();

@@ -1,13 +1,14 @@
 #include "QtPlatform.h"
 #include "TypeFinderValues.h"
 #include "Velkin.h"
+#include "WindowStyle.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new parts::WindowStyle);
     platform::QtPlatform platform;
     typefinder::TypeFinderValues values;
     typefinder::Velkin window(values, platform);

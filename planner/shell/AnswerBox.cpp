@@ -1,11 +1,45 @@
 #include "AnswerBox.h"
 
 #include <QKeyEvent>
+#include <QTextBoundaryFinder>
 #include <QTextCursor>
 
 namespace planner {
 
 namespace {
+
+// A block longer than this is cut into pieces of at most PieceLength; a piece
+// typed on grows back to LongestBlock before it is cut again.
+constexpr int LongestBlock = 16384;
+constexpr int PieceLength = 8192;
+
+// The number of the cut that began a piece, in its block format; 0 (no
+// property) for a block that begins a paragraph. A block continues the one
+// before when its number is set and differs from that block's: a line break
+// typed or pasted into a piece gives the new block the same format, and so
+// the same number, as the piece it was typed in.
+constexpr int CutNumber = QTextFormat::UserProperty;
+
+int cutNumber(const QTextBlock &block)
+{
+    return block.blockFormat().intProperty(CutNumber);
+}
+
+// Where a piece of `text` from `start` ends: at the last place before
+// start + PieceLength where a line may break, else between two characters.
+qsizetype pieceEnd(const QString &text, qsizetype start)
+{
+    const qsizetype from = start + PieceLength / 2;
+    const qsizetype length = PieceLength / 2;
+    for (const auto type : {QTextBoundaryFinder::Line, QTextBoundaryFinder::Grapheme}) {
+        QTextBoundaryFinder finder(type, text.constData() + from, length);
+        finder.toEnd();
+        const qsizetype end = finder.toPreviousBoundary();
+        if (end > 0)
+            return from + end;
+    }
+    return from + length;
+}
 
 // Line breaks, tabs, escapes, NUL: nothing a one-line name can hold or a file name should carry.
 bool isControl(QChar c)
@@ -22,8 +56,10 @@ AnswerBox::AnswerBox(QWidget *parent)
     setTabChangesFocus(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setMode(FreeAnswer);
-    connect(document(), &QTextDocument::contentsChange, this,
-            [this](int position, int, int added) { keepToMode(position, added); });
+    connect(document(), &QTextDocument::contentsChange, this, [this](int position, int, int added) {
+        keepToMode(position, added);
+        cutLongBlocks(position, added);
+    });
 }
 
 void AnswerBox::setMode(AnswerMode mode)
@@ -41,15 +77,17 @@ void AnswerBox::setMode(AnswerMode mode)
 
 QString AnswerBox::text() const
 {
-    // toRawText() keeps non-breaking spaces, which toPlainText() turns into blanks.
-    const QString raw = document()->toRawText();
     QString text;
-    text.reserve(raw.size() + document()->blockCount());
-    for (const QChar c : raw) {
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+    text.reserve(document()->characterCount() + document()->blockCount());
+    int previousCut = 0;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        const int cut = cutNumber(block);
+        if (block != document()->begin() && (cut == 0 || cut == previousCut))
             text += u"\r\n";
-        else
-            text += c;
+        previousCut = cut;
+        // The block's own text keeps non-breaking spaces, which toPlainText() turns into blanks.
+        QString line = block.text();
+        text += line.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
     }
     return text;
 }
@@ -102,6 +140,45 @@ void AnswerBox::keepToMode(int position, int added)
     m_keeping = true;
     cursor.joinPreviousEditBlock(); // one undo takes back the edit and its mending
     cursor.insertText(kept);
+    cursor.endEditBlock();
+    m_keeping = false;
+}
+
+// Cuts the blocks that the edit made too long. A key press looks at one block;
+// a paste cuts each long block once, and Qt lays out the pieces after.
+void AnswerBox::cutLongBlocks(int position, int added)
+{
+    if (m_keeping)
+        return;
+    const int end = std::min(position + added, document()->characterCount() - 1);
+    const QTextBlock last = document()->findBlock(end);
+    for (QTextBlock block = document()->findBlock(position); block.isValid();
+         block = block.next()) {
+        if (block.length() > LongestBlock)
+            cutBlock(block);
+        if (block == last)
+            break;
+    }
+}
+
+void AnswerBox::cutBlock(const QTextBlock &block)
+{
+    const QString text = block.text();
+    std::vector<qsizetype> ends;
+    for (qsizetype start = 0; text.size() - start > LongestBlock;) {
+        start = pieceEnd(text, start);
+        ends.push_back(start);
+    }
+    m_keeping = true;
+    QTextCursor cursor(document());
+    cursor.joinPreviousEditBlock(); // undone with the edit that made the block long
+    QTextBlockFormat format = block.blockFormat();
+    // From the last cut back, so that the positions before it stay as they are.
+    for (auto end = ends.rbegin(); end != ends.rend(); ++end) {
+        format.setProperty(CutNumber, ++m_lastCut);
+        cursor.setPosition(block.position() + int(*end));
+        cursor.insertBlock(format);
+    }
     cursor.endEditBlock();
     m_keeping = false;
 }

@@ -30,6 +30,7 @@ inline constexpr QStringView PostMortemQuestion =
     u"Was it successful and what can be improved for next time?";
 inline constexpr QStringView PrintQuestion = u"Are you sure that you wish to print the Work Sheet?";
 inline constexpr QStringView PrintError = u"Command1_Click_error ";
+inline constexpr QStringView Printing = u"Printing the Work Sheet...";
 
 // The About box: each item after its run of blanks.
 inline constexpr QStringView AboutCaption = u"About Orvanta";

@@ -8,6 +8,13 @@ namespace planner {
 
 namespace {
 
+struct Section
+{
+    QString title;
+    const QString &answer;
+    bool ruled;
+};
+
 void printSection(platform::TextPrinter &printer, const QString &title, const QString &answer)
 {
     printer.setFontSize(14);
@@ -21,25 +28,39 @@ void printSection(platform::TextPrinter &printer, const QString &title, const QS
 void layOutWorkSheet(const PlannerState &state, const QString &date, platform::TextPrinter &printer)
 {
     const QString rule(80, u'_');
-    printer.setFontName(QStringLiteral("Arial"));
-    printer.setFontSize(11);
-    printer.printLine(rule);
-    printer.setCurrentY(printer.currentY() + 100); // a little air under the rule
-    printer.setFontSize(16);
-    printer.printStay(QString(10, u' ') + state.toolName);
-    printer.setFontSize(11);
-    printer.printLine(QString(40, u' ') + u"Printed: " + date);
-    printer.printLine(rule);
-    printer.printLine({});
+    const QString heading = QString(10, u' ') + state.toolName;
+    const QString dated = QString(40, u' ') + u"Printed: " + date;
+    const QString postMortem = u"Post-mortem - " + texts::PostMortemQuestion;
 
     // The naming screen comes first and has no rule under it; closing screens are not printed.
+    std::vector<Section> sections;
+    qsizetype length = 2 * rule.size() + heading.size() + dated.size() + postMortem.size();
     const std::vector<int16_t> listed = listedScreens(state, state.screenEnd);
     for (const int16_t i : listed) {
         const Screen &screen = state.screen(i);
         if (screen.title.isEmpty() || screen.title.endsWith(u"finished"))
             continue;
-        printSection(printer, sectionTitle(screen.title), screen.answer);
-        if (i != listed.front()) {
+        sections.push_back({sectionTitle(screen.title), screen.answer, i != listed.front()});
+        const Section &section = sections.back();
+        length +=
+            section.title.size() + section.answer.size() + 4 + (section.ruled ? rule.size() : 0);
+    }
+    printer.expectLength(length, texts::Printing.toString());
+
+    printer.setFontName(QStringLiteral("Arial"));
+    printer.setFontSize(11);
+    printer.printLine(rule);
+    printer.setCurrentY(printer.currentY() + 100); // a little air under the rule
+    printer.setFontSize(16);
+    printer.printStay(heading);
+    printer.setFontSize(11);
+    printer.printLine(dated);
+    printer.printLine(rule);
+    printer.printLine({});
+
+    for (const Section &section : sections) {
+        printSection(printer, section.title, section.answer);
+        if (section.ruled) {
             printer.setFontSize(11);
             printer.printLine(rule);
         }
@@ -48,7 +69,7 @@ void layOutWorkSheet(const PlannerState &state, const QString &date, platform::T
     printer.printLine({});
     printer.printLine({});
     printer.setFontSize(14);
-    printer.printLine(u"Post-mortem - " + texts::PostMortemQuestion);
+    printer.printLine(postMortem);
 }
 
 void PrintWorkSheet(const PlannerState &state, platform::Platform &platform)

@@ -65,7 +65,8 @@ QLabel *picture(QWidget *parent, const QString &name, QStringView art, QStringVi
     p->setObjectName(name);
     p->setAccessibleName(description.toString());
     p->setGeometry(twipsRect(2100, 3600, 4815, 2115));
-    p->setPixmap(parts::art(art).pixmap(p->size()));
+    if (!art.isEmpty())
+        p->setPixmap(parts::art(art).pixmap(p->size()));
     return p;
 }
 
@@ -141,7 +142,7 @@ void frmPresenting::createControls()
         m_label3[i]->setFont(descriptionFont);
     }
 
-    m_picture1 = picture(this, QStringLiteral("Picture1"), u"picture1", texts::PlanningPicture);
+    m_picture1 = picture(this, QStringLiteral("Picture1"), {}, texts::PlanningPicture);
     m_picture1->hide();
     m_picture2 = picture(this, QStringLiteral("Picture2"), u"picture2", texts::MenuPicture);
     m_picture2->setAutoFillBackground(true);
@@ -282,6 +283,9 @@ void frmPresenting::setCaption(Control control, const QString &caption)
 
 void frmPresenting::setControlVisible(Control control, bool visible)
 {
+    // The planners' picture is read when it is first shown, not at start-up.
+    if (control == Control::Picture1 && visible && m_picture1->pixmap().isNull())
+        m_picture1->setPixmap(art(u"picture1").pixmap(m_picture1->size()));
     this->control(control)->setVisible(visible);
 }
 

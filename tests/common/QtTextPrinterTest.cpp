@@ -3,10 +3,15 @@
 
 #include "FakePlatform.h"
 
+#include <QApplication>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -110,6 +115,24 @@ TEST_F(PrintingAnyScript, EveryAnswerReadsBackInOrderWithinThePrintableWidth)
     EXPECT_NEAR(height[u"Planner"_s] / height[u"Budget"_s], 16.0 / 11, 0.1);
     EXPECT_NEAR(height[u"Section"_s] / height[u"Budget"_s], 14.0 / 11, 0.1);
     EXPECT_NEAR(height[u"Printed:"_s], height[u"Budget"_s], 0.5);
+}
+
+// A job that takes more than a moment shows its progress, and Cancel ends it
+// as a cancelled print dialog does.
+TEST_F(PrintingAnyScript, ALongJobShowsItsProgressAndCanBeCancelled)
+{
+    QString shown;
+    // The first events let through come from the progress dialog, once it is on show.
+    QTimer::singleShot(0, [&shown] {
+        auto *progress = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+        if (!progress)
+            return;
+        shown = progress->labelText();
+        QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+    });
+    EXPECT_EQ(print({u"Abcdefghij "_s.repeated(100000)}), platform::CancelledError);
+    EXPECT_EQ(shown, u"Printing the Work Sheet...");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 } // namespace

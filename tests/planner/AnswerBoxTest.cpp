@@ -3,6 +3,7 @@
 #include <QAccessibleEditableTextInterface>
 #include <QClipboard>
 #include <QMimeData>
+#include <QTextBlock>
 
 namespace {
 
@@ -91,6 +92,61 @@ TEST_F(AnswerBox, TheTallBoxTakesLinesAndPlainTextAndKeepsEveryCharacter)
     EXPECT_EQ(state().screen(3).answer, answer); // the non-breaking spaces too
     press(Back);
     EXPECT_EQ(window->answerText(), answer);
+}
+
+// A long paragraph is held in short blocks, so that a key costs what it costs
+// in a short text; whatever is done to the pieces, the text reads back as typed.
+TEST_F(AnswerBox, AHugeParagraphIsHeldInShortPiecesAndReadsBackAsGiven)
+{
+    type(u"Budget review"_s);
+    press(Forward);
+    QString paragraph;
+    for (int i = 0; paragraph.size() < 100000; ++i)
+        paragraph += u"word" + QString::number(i) + u' ';
+    const QString answer = paragraph + u"\r\nlast line";
+    paste(answer);
+    EXPECT_EQ(window->answerText(), answer);
+    const QTextDocument &document = *box()->document();
+    EXPECT_GE(document.blockCount(), 8);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        EXPECT_LE(block.length(), 16385);
+        if (block.next().isValid() && block.next().next().isValid()) {
+            EXPECT_TRUE(block.text().endsWith(u' ')) << "no word is cut";
+        }
+    }
+
+    // A line break typed or pasted into a piece is a line break.
+    const int second = document.begin().next().position();
+    const int offset = second - 1; // where the second piece starts in the text
+    QTextCursor cursor = box()->textCursor();
+    cursor.setPosition(second + 5);
+    box()->setTextCursor(cursor);
+    QTest::keyClick(box(), Qt::Key_Return);
+    EXPECT_EQ(window->answerText(), QString(answer).insert(offset + 5, u"\r\n"));
+    paste(u"one\ntwo"_s);
+    EXPECT_EQ(window->answerText(), QString(answer).insert(offset + 5, u"\r\none\r\ntwo"));
+    box()->undo();
+    box()->undo();
+    EXPECT_EQ(window->answerText(), answer);
+
+    // Joining two pieces changes no text; undone and redone, neither does the paste.
+    cursor.setPosition(second);
+    box()->setTextCursor(cursor);
+    QTest::keyClick(box(), Qt::Key_Backspace);
+    EXPECT_EQ(window->answerText(), answer);
+    box()->undo();
+    EXPECT_EQ(window->answerText(), answer);
+    box()->undo();
+    EXPECT_EQ(window->answerText(), u""_s);
+    box()->redo();
+    EXPECT_EQ(window->answerText(), answer);
+
+    // A piece typed on past its limit is cut again.
+    box()->setPlainText(u"x"_s.repeated(16384));
+    box()->moveCursor(QTextCursor::End);
+    QTest::keyClick(box(), Qt::Key_Y);
+    EXPECT_EQ(document.blockCount(), 2);
+    EXPECT_EQ(window->answerText(), u"x"_s.repeated(16384) + u'y');
 }
 
 } // namespace

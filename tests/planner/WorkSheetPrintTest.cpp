@@ -58,6 +58,14 @@ TEST_F(PrintLayout, AMeetingSheetLineByLine)
              << u"line Post-mortem - Was it successful and what can be improved for next time?"_s << u"finish"_s;
     // clang-format on
     EXPECT_EQ(platform.printed, expected);
+
+    // The job is told beforehand how much it prints, so that it can show how far it has got.
+    qsizetype printed = 0;
+    for (const QString &operation : std::as_const(platform.printed)) {
+        if (operation.startsWith(u"line ") || operation.startsWith(u"stay "))
+            printed += operation.size() - 5;
+    }
+    EXPECT_EQ(platform.printLength, printed);
 }
 
 TEST_F(PrintLayout, NoPrintsNothingAndAFailingPrinterIsToldOnce)

@@ -122,6 +122,7 @@ public:
     QStringList printed; // one entry per printer operation
     int printerFailsAt = -1; // the operation (counted from 0) that fails
     int printerError = 482;
+    qsizetype printLength = 0; // the characters a job was told it would print
     int jobs = 0;
     std::function<void(QDialog &)> onModal; // drives a modal dialog, then closes it
     std::function<void(QWidget &)> onPrintWindow; // looks at a window as it is printed
@@ -143,6 +144,10 @@ public:
         : m_platform(platform)
     { }
 
+    void expectLength(qsizetype characters, const QString &) override
+    {
+        m_platform.printLength = characters;
+    }
     void setFontName(const QString &name) override { record(u"font " + name); }
     void setFontSize(double points) override { record(u"size " + QString::number(points)); }
     void printLine(const QString &text) override { record(u"line " + text); }
