@@ -24,6 +24,7 @@ asan: deps
 	cmake --build --preset asan
 
 lint: build
+	@scripts/install-deps lint
 	git ls-files '*.cpp' | xargs -P2 -n4 clang-tidy -p $(BUILD) --quiet
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
