@@ -6,7 +6,7 @@
 BUILD := build
 BENCH_BUILD := build-release
 
-.PHONY: run test build asan lint deps bench clean
+.PHONY: run test build asan lint deps bench soak clean
 
 run: build
 	$(BUILD)/bin/orvanta
@@ -37,6 +37,11 @@ bench:
 	cmake --build $(BENCH_BUILD) --target worksheet_bench minimal_window orvanta velkin
 	$(BENCH_BUILD)/bench/worksheet_bench --benchmark_filter=-PrintPdf/1024
 	bench/startup $(BENCH_BUILD)
+
+# Long random use of both windows; RANDOM_SEED=n replays a run, RANDOM_STEPS=n sets its length.
+soak: build
+	RANDOM_STEPS=$${RANDOM_STEPS:-20000} $(BUILD)/bin/planner_window_tests --gtest_filter='RandomUse.*'
+	RANDOM_STEPS=$${RANDOM_STEPS:-20000} $(BUILD)/bin/typefinder_window_tests --gtest_filter='RandomUse.*'
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan $(BENCH_BUILD)
