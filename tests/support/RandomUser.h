@@ -93,7 +93,7 @@ public:
             QString any;
             for (int i = below(20); i >= 0; --i) {
                 const int plane = pickOf({0, 1, 2, 3, 14, 15, 16, below(17)});
-                char32_t c = char32_t(plane << 16 | below(0x10000));
+                auto c = char32_t(plane << 16 | below(0x10000));
                 if (c >= 0xd800 && c <= 0xdfff)
                     c = 0xfffd;
                 any += QString::fromUcs4(&c, 1);
@@ -141,7 +141,7 @@ public:
         if (m_hugeLeft == 0 || !chance(0.02))
             return text();
         --m_hugeLeft;
-        const qsizetype size = (1 + below(5)) * 1000 * 1000;
+        const qsizetype size = qsizetype(1 + below(5)) * 1000 * 1000;
         QString huge;
         huge.reserve(size + 1000);
         const bool oneLine = chance(0.2);
