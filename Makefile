@@ -6,7 +6,7 @@
 BUILD := build
 RELEASE := build-release
 
-.PHONY: run test build asan lint deps bench clean
+.PHONY: run test build asan lint deps bench soak clean
 
 run: build
 	$(BUILD)/bin/orvanta
@@ -38,6 +38,11 @@ bench:
 	cmake --build $(RELEASE) --target worksheet_bench minimal_window orvanta velkin
 	$(RELEASE)/bench/worksheet_bench --benchmark_filter=-PrintPdf/1024
 	bench/startup $(RELEASE)
+
+# Long random use of both windows; RANDOM_SEED=n replays a run, RANDOM_STEPS=n sets its length.
+soak: build
+	RANDOM_STEPS=$${RANDOM_STEPS:-20000} $(BUILD)/bin/planner_window_tests --gtest_filter='RandomUse.*'
+	RANDOM_STEPS=$${RANDOM_STEPS:-20000} $(BUILD)/bin/typefinder_window_tests --gtest_filter='RandomUse.*'
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan $(RELEASE)

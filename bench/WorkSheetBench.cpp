@@ -25,7 +25,7 @@
 #include <limits>
 
 #include <malloc.h>
-#include <time.h>
+#include <ctime>
 #include <unistd.h>
 
 using namespace planner;

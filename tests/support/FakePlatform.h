@@ -56,6 +56,8 @@ public:
         boxes.push_back({text, flags, title});
         if ((flags & 7) == platform::OkOnly)
             return platform::Ok;
+        if (answerAtRandom)
+            return answerAtRandom();
         if (answers.empty()) {
             ADD_FAILURE() << "unexpected question: " << text.toStdString();
             return platform::No;
@@ -116,6 +118,7 @@ public:
     QString folder = u"/opt/orvanta"_s;
     mutable int folderReads = 0;
     std::deque<int> answers; // for Yes/No boxes, in order
+    std::function<int()> answerAtRandom; // when set, answers every Yes/No box instead
     Boxes boxes;
     platform::StartResult startResult = platform::StartResult::Started;
     QStringList started;
