@@ -344,18 +344,15 @@ void frmPresenting::screenShown()
     const QString both = guidance.isEmpty() ? title : title + u'\n' + guidance;
     m_label1->setAccessibleName(both);
     m_label2->setAccessibleName(both);
-    const bool box = !m_frame3->isVisibleTo(this) && m_text1->isVisibleTo(this);
-    if (box)
-        renewAnswerBox();
-    m_text1->setAccessibleName(title);
-    m_text1->setAccessibleDescription(guidance);
     if (m_frame3->isVisibleTo(this)) {
         m_command4[3]->setFocus();
-    } else if (box) {
-        m_text1->setFocus();
+    } else if (m_text1->isVisibleTo(this)) {
+        renewAnswerBox(title, guidance);
     } else {
         (m_label2->hasFocus() ? m_label1 : m_label2)->setFocus();
     }
+    m_text1->setAccessibleName(title);
+    m_text1->setAccessibleDescription(guidance);
 }
 
 AnswerBox *frmPresenting::newAnswerBox(const QRect &geometry)
@@ -368,20 +365,26 @@ AnswerBox *frmPresenting::newAnswerBox(const QRect &geometry)
     return box;
 }
 
-void frmPresenting::renewAnswerBox()
+// The new box takes the focus straight from the old one, and only then its
+// name and text: a screen reader that finds a control already changed when
+// the focus reaches it takes it for old news and says nothing.
+void frmPresenting::renewAnswerBox(const QString &title, const QString &guidance)
 {
     AnswerBox *old = m_text1;
     m_text1 = newAnswerBox(old->geometry());
     m_text1->setMode(old->mode());
+    setTabOrder(m_label2, m_text1);
+    setTabOrder(m_text1, m_command3);
+    m_text1->show();
+    m_text1->setFocus();
+    m_text1->setAccessibleName(title);
+    m_text1->setAccessibleDescription(guidance);
     m_text1->setText(old->text());
     // The caret on the first line with words, which is what is read first.
     QTextCursor caret = m_text1->textCursor();
     while (caret.block().length() == 1 && caret.block().next().isValid())
         caret.movePosition(QTextCursor::NextBlock);
     m_text1->setTextCursor(caret);
-    setTabOrder(m_label2, m_text1);
-    setTabOrder(m_text1, m_command3);
-    m_text1->show();
     old->setObjectName({});
     old->hide();
     old->deleteLater();

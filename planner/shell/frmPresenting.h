@@ -61,7 +61,7 @@ private:
     bool Text1_KeyPress(const QKeyEvent &key);
     QWidget *control(Control control) const;
     AnswerBox *newAnswerBox(const QRect &geometry);
-    void renewAnswerBox();
+    void renewAnswerBox(const QString &title, const QString &guidance);
 
     platform::Platform &m_platform;
     PlannerState m_state;
