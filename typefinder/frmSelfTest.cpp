@@ -47,21 +47,12 @@ void frmSelfTest::createControls()
 {
     m_label1 = label(this, u"Label1", texts::FirstQuestion.toString(),
                      twipsRect(840, 360, 4455, 735), DarkRed);
-    m_label1->setFocusPolicy(Qt::StrongFocus); // the question line, read from the keyboard
     m_label1->setFont(arial(12));
 
     // Command2: "Don't Know" (index 0) below the four answers.
-    for (int i = 0; i < 5; ++i) {
-        const int top = i == 0 ? 4560 : 1680 + (i - 1) * 720;
-        auto *b = new QPushButton(i == 0 ? texts::DontKnow.toString() : QString(), this);
-        b->setObjectName(QStringLiteral("Command2_%1").arg(i));
-        b->setGeometry(twipsRect(840, top, 4455, 435));
-        b->setFont(arial(12, true));
-        b->setAutoDefault(false);
-        setColour(b, QPalette::Button, Yellow);
-        connect(b, &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
-        m_command2[i] = b;
-    }
+    for (int i = 0; i < 5; ++i)
+        m_command2[i] = answerButton(i);
+    m_command2[0]->setText(texts::DontKnow.toString());
 
     m_command1 = pictureButton(this, u"Command1", texts::TestFinishedButton.caption,
                                texts::TestFinishedButton.toolTip, twipsRect(6840, 360, 855, 975),
@@ -120,6 +111,19 @@ void frmSelfTest::createControls()
     connect(m_command4, &QPushButton::clicked, this, &frmSelfTest::Command4_Click);
 }
 
+QPushButton *frmSelfTest::answerButton(int index)
+{
+    const int top = index == 0 ? 4560 : 1680 + (index - 1) * 720;
+    auto *b = new QPushButton(this);
+    b->setObjectName(QStringLiteral("Command2_%1").arg(index));
+    b->setGeometry(twipsRect(840, top, 4455, 435));
+    b->setFont(arial(12, true));
+    b->setAutoDefault(false);
+    setColour(b, QPalette::Button, Yellow);
+    connect(b, &QPushButton::clicked, this, [this, index] { Command2_Click(index); });
+    return b;
+}
+
 void frmSelfTest::Form_Load()
 {
     centre(*this);
@@ -158,11 +162,24 @@ void frmSelfTest::Command2_Click(int index)
     // The line moves on only to a question that is there: never "25 of 24".
     if (m_test.answer(index)) {
         m_label1->setText(questionLine(m_test.questionNumber(), m_self));
-        showAnswers();
-        // The answers change in place: the focus passes by the question line, so that
-        // a screen reader reads the first answer as new, with the line as its description.
-        m_label1->setFocus();
+        // Each question's answers are buttons of their own, which take the focus before
+        // their captions: a screen reader speaks a control as the focus reaches it, and
+        // takes one renamed in place for old news.
+        std::array<QPushButton *, 4> old{};
+        for (int i = 1; i <= 4; ++i) {
+            old[i - 1] = m_command2[i];
+            m_command2[i] = answerButton(i);
+            m_command2[i]->show();
+        }
+        for (int i = 1; i <= 4; ++i)
+            setTabOrder(m_command2[i], m_command2[i < 4 ? i + 1 : 0]);
         m_command2[1]->setFocus();
+        showAnswers();
+        for (QPushButton *answer : old) {
+            answer->setObjectName({});
+            answer->hide();
+            answer->deleteLater();
+        }
         return;
     }
     showResults();

@@ -37,6 +37,7 @@ protected:
 
 private:
     void createControls();
+    QPushButton *answerButton(int index); // Command2: 0 is "Don't Know"
     void Form_Load();
     void firstQuestion();
     void Command2_Click(int index); // an answer, 0 is "Don't Know"

@@ -82,14 +82,22 @@ protected:
     {
         user.did(u"detailed test opens"_s);
         int answered = 0;
-        for (int i = 0; i < 5; ++i) {
-            QObject::connect(find<QAbstractButton>(&test, u"Command2_%1"_s.arg(i)),
-                             &QAbstractButton::clicked, &test, [&answered] { ++answered; });
-        }
+        // Each question brings answer buttons of its own: each is counted once it is there.
+        const auto count = [&] {
+            for (int i = 0; i < 5; ++i) {
+                auto *answer = find<QAbstractButton>(&test, u"Command2_%1"_s.arg(i));
+                if (answer->property("counted").toBool())
+                    continue;
+                answer->setProperty("counted", true);
+                QObject::connect(answer, &QAbstractButton::clicked, &test,
+                                 [&answered] { ++answered; });
+            }
+        };
         QStringList bars;
         const bool toTheEnd = user.chance(0.6);
         for (int n = user.below(toTheEnd ? 150 : 40); n > 0 && test.isVisible() && !HasFailure();
              --n) {
+            count();
             switch (user.weighted({toTheEnd ? 30 : 10, 6, 1})) {
             case 0:
                 user.clickButton(&test, [toTheEnd](QAbstractButton *b) {

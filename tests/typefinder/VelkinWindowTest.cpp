@@ -133,8 +133,11 @@ TEST_F(QuickSelection, TheKeyboardAloneFindsATypeAndRunsTheTest)
     EXPECT_EQ(QApplication::focusWidget(), find("Label4"));
 
     platform.onModal = [&](QDialog &test) {
+        const QWidget *previous = nullptr; // each question's answers are new to a screen reader
         for (int q = 1; q <= 24; ++q) {
             EXPECT_EQ(test.focusWidget(), find(&test, "Command2_1")) << q;
+            EXPECT_NE(test.focusWidget(), previous);
+            previous = test.focusWidget();
             EXPECT_TRUE(test.focusWidget()->accessibleDescription().startsWith(
                 QString::number(q) + u" of 24 questions"));
             QTest::keyClick(test.focusWidget(), Qt::Key_Space);
