@@ -8,8 +8,11 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The application owns its style, which the analyser does not see.
+    // NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks)
     QApplication::setStyle(new parts::WindowStyle);
     platform::QtPlatform platform;
+    // NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
     typefinder::TypeFinderValues values;
     typefinder::Velkin window(values, platform);
     window.show();

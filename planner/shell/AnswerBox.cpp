@@ -174,9 +174,9 @@ void AnswerBox::cutBlock(const QTextBlock &block)
     cursor.joinPreviousEditBlock(); // undone with the edit that made the block long
     QTextBlockFormat format = block.blockFormat();
     // From the last cut back, so that the positions before it stay as they are.
-    for (auto end = ends.rbegin(); end != ends.rend(); ++end) {
+    for (auto i = qsizetype(ends.size()) - 1; i >= 0; --i) {
         format.setProperty(CutNumber, ++m_lastCut);
-        cursor.setPosition(block.position() + int(*end));
+        cursor.setPosition(block.position() + int(ends[size_t(i)]));
         cursor.insertBlock(format);
     }
     cursor.endEditBlock();
