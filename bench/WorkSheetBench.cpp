@@ -95,13 +95,15 @@ double cpuSeconds()
 }
 
 // Runs the baseline and the operation alternately, so that both see the same
-// machine, and reports the operation's time with their ratio.
-template<typename Operation, typename Baseline>
-void measure(benchmark::State &state, qsizetype bytes, Operation operation, Baseline baseline)
+// machine, and reports the operation's time with their ratio. `prepare` runs
+// before each pair, untimed.
+template<typename Baseline, typename Operation, typename Prepare>
+void alternate(benchmark::State &state, Baseline baseline, Operation operation, Prepare prepare)
 {
     double operationTime = 0, baselineTime = 0;
     // NOLINTNEXTLINE(clang-analyzer-deadcode.DeadStores): the library counts the loop
     for (auto _ : state) {
+        prepare();
         const double start = cpuSeconds();
         baseline();
         const double middle = cpuSeconds();
@@ -111,9 +113,15 @@ void measure(benchmark::State &state, qsizetype bytes, Operation operation, Base
         operationTime += end - middle;
         state.SetIterationTime(end - middle);
     }
-    state.SetBytesProcessed(int64_t(bytes) * state.iterations());
     state.counters["baseline_ms"] = baselineTime * 1000 / double(state.iterations());
     state.counters["ratio"] = operationTime / baselineTime;
+}
+
+template<typename Operation, typename Baseline>
+void measure(benchmark::State &state, qsizetype bytes, Operation operation, Baseline baseline)
+{
+    alternate(state, baseline, operation, [] {});
+    state.SetBytesProcessed(int64_t(bytes) * state.iterations());
 }
 
 qsizetype answerSize(const benchmark::State &state)
@@ -259,21 +267,9 @@ void measureHuge(benchmark::State &state, const QString &text, Setup setup, Oper
     setup();
     state.counters["memory_MB"] = peakGrowth(operation) / 1e6;
     state.counters["memory_ratio"] = state.counters["memory_MB"] * 1e6 / double(text.size() * 2);
-    double operationTime = 0, baselineTime = 0;
-    // NOLINTNEXTLINE(clang-analyzer-deadcode.DeadStores): the library counts the loop
-    for (auto _ : state) {
-        setup();
-        const double start = cpuSeconds();
-        benchmark::DoNotOptimize(QString(text.constData(), text.size()).data());
-        const double middle = cpuSeconds();
-        operation();
-        const double end = cpuSeconds();
-        baselineTime += middle - start;
-        operationTime += end - middle;
-        state.SetIterationTime(end - middle);
-    }
-    state.counters["baseline_ms"] = baselineTime * 1000 / double(state.iterations());
-    state.counters["ratio"] = operationTime / baselineTime;
+    alternate(
+        state, [&] { benchmark::DoNotOptimize(QString(text.constData(), text.size()).data()); },
+        operation, setup);
 }
 
 // Pasting the answer into an empty box, until it is on show.
@@ -324,20 +320,8 @@ void AnswerKey(benchmark::State &state)
     typeIn(huge, text);
     typeIn(small, answerText(1024, 1, int(state.range(1))));
     state.counters["memory_MB"] = peakGrowth([&] { key(huge); }) / 1e6;
-    double operationTime = 0, baselineTime = 0;
-    // NOLINTNEXTLINE(clang-analyzer-deadcode.DeadStores): the library counts the loop
-    for (auto _ : state) {
-        const double start = cpuSeconds();
-        key(small);
-        const double middle = cpuSeconds();
-        key(huge);
-        const double end = cpuSeconds();
-        baselineTime += middle - start;
-        operationTime += end - middle;
-        state.SetIterationTime(end - middle);
-    }
-    state.counters["baseline_ms"] = baselineTime * 1000 / double(state.iterations());
-    state.counters["ratio"] = operationTime / baselineTime;
+    alternate(
+        state, [&] { key(small); }, [&] { key(huge); }, [] {});
 }
 
 // 4.5 MB and 30 MB as one paragraph, 30 MB in lines of 100 characters.
