@@ -28,6 +28,7 @@ QtTextPrinter::QtTextPrinter(std::unique_ptr<QPrinter> printer)
 
 QtTextPrinter::~QtTextPrinter()
 {
+    delete m_progress;
     if (m_painter.isActive()) {
         m_printer->abort();
         m_painter.end();
@@ -50,7 +51,8 @@ void QtTextPrinter::expectLength(qsizetype characters, const QString &caption)
     if (m_error != 0 || characters <= 0)
         return;
     m_length = characters;
-    m_progress = std::make_unique<QProgressDialog>(QApplication::activeWindow());
+    delete m_progress;
+    m_progress = new QProgressDialog(QApplication::activeWindow());
     m_progress->setWindowModality(Qt::ApplicationModal);
     m_progress->setLabelText(caption);
     m_progress->setRange(0, 1000);
@@ -199,7 +201,7 @@ void QtTextPrinter::setCurrentY(int twips)
 
 int QtTextPrinter::finish()
 {
-    m_progress.reset();
+    delete m_progress;
     if (m_error == 0 && m_painter.isActive()) {
         if (!m_line.empty())
             endLine();

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QTextLayout>
 
@@ -57,7 +58,7 @@ private:
     qreal m_x = 0; // device pixels within the printable area
     qreal m_y = 0;
     std::vector<Piece> m_line; // printed when the line ends, on one baseline
-    std::unique_ptr<QProgressDialog> m_progress;
+    QPointer<QProgressDialog> m_progress; // the window it is shown over may delete it first
     qsizetype m_length = 0; // characters expected
     qsizetype m_done = 0; // characters laid out
 };
