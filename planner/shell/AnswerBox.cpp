@@ -1,51 +1,35 @@
 #include "AnswerBox.h"
 
+#include "AnswerRule.h"
+
 #include <QKeyEvent>
-#include <QTextBoundaryFinder>
+#include <QMimeData>
+#include <QTextBlock>
 #include <QTextCursor>
+
+#include <utility>
 
 namespace planner {
 
 namespace {
 
-// A block longer than this is cut into pieces of at most PieceLength; a piece
-// typed on grows back to LongestBlock before it is cut again.
-constexpr int LongestBlock = 16384;
-constexpr int PieceLength = 8192;
-
-// The number of the cut that began a piece, in its block format; 0 (no
-// property) for a block that begins a paragraph. A block continues the one
-// before when its number is set and differs from that block's: a line break
-// typed or pasted into a piece gives the new block the same format, and so
-// the same number, as the piece it was typed in.
-constexpr int CutNumber = QTextFormat::UserProperty;
-
-int cutNumber(const QTextBlock &block)
+// The text between two positions, each line break as `lineBreak`; unlike
+// toPlainText(), non-breaking spaces stay as they are.
+QString textBetween(const QTextDocument &document, int from, int to, QStringView lineBreak)
 {
-    return block.blockFormat().intProperty(CutNumber);
-}
-
-// Where a piece of `text` from `start` ends: at the last place before
-// start + PieceLength where a line may break, else between two characters.
-qsizetype pieceEnd(const QString &text, qsizetype start)
-{
-    const qsizetype from = start + PieceLength / 2;
-    const qsizetype length = PieceLength / 2;
-    for (const auto type : {QTextBoundaryFinder::Line, QTextBoundaryFinder::Grapheme}) {
-        QTextBoundaryFinder finder(type, text.constData() + from, length);
-        finder.toEnd();
-        const qsizetype end = finder.toPreviousBoundary();
-        if (end > 0)
-            return from + end;
+    QTextCursor cursor(const_cast<QTextDocument *>(&document));
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    QString text = cursor.selectedText();
+    QString joined;
+    joined.reserve(text.size());
+    for (const QChar c : std::as_const(text)) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            joined += lineBreak;
+        else
+            joined += c;
     }
-    return from + length;
-}
-
-// Line breaks, tabs, escapes, NUL: nothing a one-line name can hold or a file name should carry.
-bool isControl(QChar c)
-{
-    return c.category() == QChar::Other_Control || c == QChar::LineSeparator
-        || c == QChar::ParagraphSeparator;
+    return joined;
 }
 
 } // namespace
@@ -56,10 +40,7 @@ AnswerBox::AnswerBox(QWidget *parent)
     setTabChangesFocus(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setMode(FreeAnswer);
-    connect(document(), &QTextDocument::contentsChange, this, [this](int position, int, int added) {
-        keepToMode(position, added);
-        cutLongBlocks(position, added);
-    });
+    connect(document(), &QTextDocument::contentsChanged, this, &AnswerBox::keepToMode);
 }
 
 void AnswerBox::setMode(AnswerMode mode)
@@ -72,24 +53,25 @@ void AnswerBox::setMode(AnswerMode mode)
     setVerticalScrollBarPolicy(mode.oneLine ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
     document()->setDocumentMargin(mode.oneLine ? 0 : 4);
     setViewportMargins(mode.oneLine ? 3 : 0, 0, 0, 0);
-    keepToMode(0, document()->characterCount());
+    keepToMode();
 }
 
 QString AnswerBox::text() const
 {
-    QString text;
-    text.reserve(document()->characterCount() + document()->blockCount());
-    int previousCut = 0;
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        const int cut = cutNumber(block);
-        if (block != document()->begin() && (cut == 0 || cut == previousCut))
-            text += u"\r\n";
-        previousCut = cut;
-        // The block's own text keeps non-breaking spaces, which toPlainText() turns into blanks.
-        QString line = block.text();
-        text += line.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
-    }
-    return text;
+    return textBetween(*document(), 0, document()->characterCount() - 1, u"\r\n");
+}
+
+void AnswerBox::setText(const QString &text)
+{
+    setPlainText(admitted(m_mode, text, m_mode.maxLength));
+}
+
+qsizetype AnswerBox::room(qsizetype replaced) const
+{
+    const QTextCursor cursor = textCursor();
+    const int kept =
+        document()->characterCount() - 1 - (cursor.selectionEnd() - cursor.selectionStart());
+    return m_mode.maxLength - kept + replaced;
 }
 
 void AnswerBox::keyPressEvent(QKeyEvent *event)
@@ -100,86 +82,90 @@ void AnswerBox::keyPressEvent(QKeyEvent *event)
         event->ignore();
         return;
     }
+    // Shift+Return would break the line inside the paragraph; it ends the paragraph, as Return
+    // does.
+    if (event->matches(QKeySequence::InsertLineSeparator)) {
+        QKeyEvent paragraph(event->type(), Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QPlainTextEdit::keyPressEvent(&paragraph);
+        event->setAccepted(paragraph.isAccepted());
+        return;
+    }
+    const QString typed = event->text();
+    if (m_mode.oneLine && !typed.isEmpty() && typed.front().isPrint()
+        && !(event->modifiers() & Qt::ControlModifier)) {
+        const QString kept = admitted(m_mode, typed, room());
+        if (kept != typed) {
+            if (!kept.isEmpty())
+                insertAdmitted(kept);
+            event->accept();
+            return;
+        }
+    }
     QPlainTextEdit::keyPressEvent(event);
 }
 
-void AnswerBox::setText(const QString &text)
+void AnswerBox::inputMethodEvent(QInputMethodEvent *event)
 {
-    setPlainText(text);
+    const QString offered = event->commitString();
+    const QString kept = admitted(m_mode, offered, room(event->replacementLength()));
+    if (kept == offered) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent fitted(event->preeditString(), event->attributes());
+    fitted.setCommitString(kept, event->replacementStart(), event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&fitted);
+    event->setAccepted(fitted.isAccepted());
 }
 
-// Takes out of the `added` characters at `position` what the mode does not
-// allow: control characters on one line, and what runs past the limit. Looks
-// only at what was added and mends it in one edit, so a huge paste costs
-// once and a key press costs next to nothing.
-void AnswerBox::keepToMode(int position, int added)
+bool AnswerBox::canInsertFromMimeData(const QMimeData *source) const
 {
-    if (m_keeping || (!m_mode.oneLine && m_mode.maxLength == 0))
+    return source->hasText();
+}
+
+// Pastes and drops: the plain text only, as the mode takes it.
+void AnswerBox::insertFromMimeData(const QMimeData *source)
+{
+    if (!isReadOnly() && source->hasText())
+        insertAdmitted(source->text());
+}
+
+// What is cut, copied or dragged is the text as text() reads it.
+QMimeData *AnswerBox::createMimeDataFromSelection() const
+{
+    const QTextCursor cursor = textCursor();
+    auto *data = new QMimeData;
+    data->setText(textBetween(*document(), cursor.selectionStart(), cursor.selectionEnd(), u"\n"));
+    return data;
+}
+
+void AnswerBox::insertAdmitted(QStringView offered)
+{
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock(); // the selection it replaces goes with it in one undo step
+    cursor.insertText(admitted(m_mode, offered, room()));
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+// Assistive tools and the program change the document directly, not through
+// the box. A name they leave too long or broken is mended here; undo would
+// take the mend apart from the edit that needed it, so the history starts
+// again from the mended name.
+void AnswerBox::keepToMode()
+{
+    if (m_keeping || !m_mode.oneLine)
         return;
-    const int length = document()->characterCount() - 1;
-    const int end = std::min(position + added, length);
-    if (end <= position)
-        return;
-    QTextCursor cursor(document());
-    cursor.setPosition(position);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
-    const QString addedText = cursor.selectedText();
-    QString kept = addedText;
-    if (m_mode.oneLine)
-        kept.removeIf(isControl);
-    if (m_mode.maxLength > 0) {
-        qsizetype room = std::max<qsizetype>(0, m_mode.maxLength - (length - addedText.size()));
-        if (room < kept.size()) {
-            if (room > 0 && kept.at(room - 1).isHighSurrogate())
-                --room; // a character is kept whole or not at all
-            kept.truncate(room);
-        }
-    }
-    if (kept.size() == addedText.size())
+    const QString name = text();
+    const QString kept = admitted(m_mode, name, m_mode.maxLength);
+    if (kept == name)
         return;
     m_keeping = true;
-    cursor.joinPreviousEditBlock(); // one undo takes back the edit and its mending
+    QTextCursor cursor(this->document());
+    cursor.select(QTextCursor::Document);
     cursor.insertText(kept);
-    cursor.endEditBlock();
-    m_keeping = false;
-}
-
-// Cuts the blocks that the edit made too long. A key press looks at one block;
-// a paste cuts each long block once, and Qt lays out the pieces after.
-void AnswerBox::cutLongBlocks(int position, int added)
-{
-    if (m_keeping)
-        return;
-    const int end = std::min(position + added, document()->characterCount() - 1);
-    const QTextBlock last = document()->findBlock(end);
-    for (QTextBlock block = document()->findBlock(position); block.isValid();
-         block = block.next()) {
-        if (block.length() > LongestBlock)
-            cutBlock(block);
-        if (block == last)
-            break;
-    }
-}
-
-void AnswerBox::cutBlock(const QTextBlock &block)
-{
-    const QString text = block.text();
-    std::vector<qsizetype> ends;
-    for (qsizetype start = 0; text.size() - start > LongestBlock;) {
-        start = pieceEnd(text, start);
-        ends.push_back(start);
-    }
-    m_keeping = true;
-    QTextCursor cursor(document());
-    cursor.joinPreviousEditBlock(); // undone with the edit that made the block long
-    QTextBlockFormat format = block.blockFormat();
-    // From the last cut back, so that the positions before it stay as they are.
-    for (auto i = qsizetype(ends.size()) - 1; i >= 0; --i) {
-        format.setProperty(CutNumber, ++m_lastCut);
-        cursor.setPosition(block.position() + int(ends[size_t(i)]));
-        cursor.insertBlock(format);
-    }
-    cursor.endEditBlock();
+    this->document()->clearUndoRedoStacks();
     m_keeping = false;
 }
 

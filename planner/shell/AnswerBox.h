@@ -3,19 +3,14 @@
 #include "PlannerView.h"
 
 #include <QPlainTextEdit>
-#include <QTextBlock>
 
 namespace planner {
 
 // The answer box: plain text only, free or as the one-line name box with its
-// length limit. The rule holds for text from any source (keys, pastes, drops,
-// input methods, assistive tools, the program) because it is kept wherever
-// the document changes.
-//
-// A long paragraph is held as pieces of a few thousand characters, each a
-// block of its own that continues the one before without a line break: Qt
-// lays out and shapes a whole block again at every key, so a megabyte in one
-// block would cost seconds a key. text() joins the pieces back together.
+// length limit. Each paragraph is one block of the document, so what the box
+// shows, what a screen reader reads and what text() returns are one text.
+// Text offered by the keyboard, an input method, a paste or a drop is made to
+// fit the mode before it goes in, so each edit stays one undo step.
 class AnswerBox : public QPlainTextEdit
 {
     Q_OBJECT
@@ -26,22 +21,25 @@ public:
     void setMode(AnswerMode mode);
     AnswerMode mode() const { return m_mode; }
 
-    // The text with every line break as "\r\n", and nothing where a long
-    // paragraph was cut into pieces.
+    // The text with every line break as "\r\n".
     QString text() const;
     void setText(const QString &text);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
+    QMimeData *createMimeDataFromSelection() const override;
 
 private:
-    void keepToMode(int position, int added);
-    void cutLongBlocks(int position, int added);
-    void cutBlock(const QTextBlock &block);
+    // Characters the limit leaves for what replaces the selection and `replaced` more.
+    qsizetype room(qsizetype replaced = 0) const;
+    void insertAdmitted(QStringView offered);
+    void keepToMode();
 
     AnswerMode m_mode = FreeAnswer;
     bool m_keeping = false;
-    int m_lastCut = 0; // numbers the pieces, so that each is told from the one before
 };
 
 } // namespace planner

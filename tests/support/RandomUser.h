@@ -135,16 +135,18 @@ public:
         }
     }
 
-    // A paste of one to five million characters, at most a few times a run; else an ordinary text.
+    // A paste of one to five million characters in lines, or of a paragraph of
+    // tens of thousands, at most a few times a run; else an ordinary text.
     QString pasteText()
     {
         if (m_hugeLeft == 0 || !chance(0.02))
             return text();
         --m_hugeLeft;
-        const qsizetype size = qsizetype(1 + below(5)) * 1000 * 1000;
+        const bool oneLine = chance(0.2);
+        const qsizetype size =
+            oneLine ? qsizetype(1 + below(5)) * 10000 : qsizetype(1 + below(5)) * 1000 * 1000;
         QString huge;
         huge.reserve(size + 1000);
-        const bool oneLine = chance(0.2);
         while (huge.size() < size)
             huge += oneLine ? QString(1000, QChar(u'a' + below(26))) : text() + u'\n';
         return huge;
