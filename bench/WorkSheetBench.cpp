@@ -163,14 +163,14 @@ void Save(benchmark::State &state)
 {
     const QString sheet = workSheetText(walkedPlanner(answerSize(state)));
     const QByteArray bytes = workSheetFileText(sheet).toUtf8();
-    const QString path = workSheetPath(scratch().path(), u"Budget review"_s);
+    const QString path = scratch().filePath(u"Docs/Budget review.doc"_s);
     platform::QtPlatform platform;
     platform.createFolder(scratch().filePath(u"Docs"_s));
     measure(
         state, bytes.size(),
         [&] {
             QString reason;
-            if (!platform.writeTextFile(path, workSheetFileText(sheet), reason))
+            if (!platform.writeTextFile(path, workSheetFileText(sheet), true, reason))
                 qFatal("cannot save the work sheet");
         },
         [&] { writeToFile(bytes, true); });

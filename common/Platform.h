@@ -52,9 +52,14 @@ public:
     // True when the folder exists afterwards.
     virtual bool createFolder(const QString &path) = 0;
 
-    // Replaces the file with the text in UTF-8, all or nothing. On failure
-    // returns false and sets `reason` to what the system said.
-    virtual bool writeTextFile(const QString &path, const QString &text, QString &reason) = 0;
+    // True when anything of that name is there.
+    virtual bool fileExists(const QString &path) const = 0;
+
+    // Writes the text in UTF-8 as the file, all or nothing, replacing a file
+    // of that name only when `replace` is true. On failure returns false and
+    // sets `reason` to what the system said.
+    virtual bool writeTextFile(const QString &path, const QString &text, bool replace,
+                               QString &reason) = 0;
 
     // A job on the default printer.
     virtual std::unique_ptr<TextPrinter> openTextPrinter() = 0;

@@ -18,6 +18,7 @@
 #include <QWidget>
 
 #include <cerrno>
+#include <cstdio>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -95,60 +96,107 @@ bool writeAll(int fd, const QByteArray &bytes)
         const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
             return false;
+        }
         written += n;
     }
     return true;
 }
 
-} // namespace
-
-bool QtPlatform::writeTextFile(const QString &path, const QString &text, QString &reason)
+// Gives the complete scratch file the target's name; without `replace`, only
+// when nothing has that name, checked in the same step where the system can.
+int moveInto(const QByteArray &scratch, const QByteArray &target, bool replace)
 {
-    // Written beside the file under a name of its own and then renamed over
-    // it: the old file stays whole until the new one is complete, and a link
-    // of that name is replaced, never followed to where it points.
+    if (!replace
+        && ::renameat2(AT_FDCWD, scratch.constData(), AT_FDCWD, target.constData(),
+                       RENAME_NOREPLACE)
+            == 0)
+        return 0;
+    if (!replace && errno != EINVAL)
+        return errno;
+    struct stat there
+    {
+    };
+    if (!replace && ::lstat(target.constData(), &there) == 0)
+        return EEXIST; // a file system that cannot check in one step
+    return ::rename(scratch.constData(), target.constData()) == 0 ? 0 : errno;
+}
+
+// Makes a new name in the folder last through a crash.
+int syncFolder(const QByteArray &folder)
+{
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    const int error = ::fsync(fd) == 0 || errno == EINVAL ? 0 : errno;
+    ::close(fd);
+    return error;
+}
+
+// Written beside the target under a name of its own and then renamed to it:
+// an old file stays whole until the new one is complete, and a link of that
+// name is replaced, never followed to where it points. Returns 0 or errno.
+int writeWholeFile(const QString &path, const QByteArray &bytes, bool replace)
+{
     const QFileInfo info(path);
     const QByteArray folder = QFile::encodeName(info.path());
     const QByteArray target = QFile::encodeName(path);
     struct stat old
     {
     };
-    const bool replacing = ::lstat(target.constData(), &old) == 0 && S_ISREG(old.st_mode);
-    if (replacing && ::access(target.constData(), W_OK) != 0) {
-        reason = qt_error_string(errno); // a file made read-only stays as it is
-        return false;
-    }
+    const bool exists = ::lstat(target.constData(), &old) == 0;
+    if (exists && !replace)
+        return EEXIST;
+    const bool replacing = exists && S_ISREG(old.st_mode);
+    if (replacing && ::access(target.constData(), W_OK) != 0)
+        return errno; // a file made read-only stays as it is
     QByteArray scratch;
     int fd = createScratchFile(folder, QFile::encodeName(info.fileName()), scratch);
     if (fd < 0 && errno == ENOENT) {
         // The folder is missing: the reason is why it cannot be made.
-        if (::mkdir(folder.constData(), 0777) != 0) {
-            reason = qt_error_string(errno);
-            return false;
-        }
+        if (::mkdir(folder.constData(), 0777) != 0)
+            return errno;
         fd = createScratchFile(folder, QFile::encodeName(info.fileName()), scratch);
     }
-    if (fd < 0) {
-        reason = qt_error_string(errno);
-        return false;
-    }
-    if (replacing)
-        ::fchmod(fd, old.st_mode & 07777); // keeps the permissions the file had; best effort
-    bool done = writeAll(fd, text.toUtf8()) && ::fsync(fd) == 0;
-    int error = errno;
-    if (::close(fd) != 0 && done) {
-        done = false;
+    if (fd < 0)
+        return errno;
+    int error = 0;
+    // A sheet the user kept private stays private.
+    if (replacing && ::fchmod(fd, old.st_mode & 07777) != 0)
         error = errno;
-    }
-    if (done && ::rename(scratch.constData(), target.constData()) == 0)
-        return true;
-    if (done)
+    if (error == 0 && (!writeAll(fd, bytes) || ::fsync(fd) != 0))
         error = errno;
-    ::unlink(scratch.constData());
-    reason = qt_error_string(error);
-    return false;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0)
+        error = moveInto(scratch, target, replace);
+    if (error != 0) {
+        ::unlink(scratch.constData());
+        return error;
+    }
+    return syncFolder(folder);
+}
+
+} // namespace
+
+bool QtPlatform::fileExists(const QString &path) const
+{
+    struct stat there
+    {
+    };
+    return ::lstat(QFile::encodeName(path).constData(), &there) == 0;
+}
+
+bool QtPlatform::writeTextFile(const QString &path, const QString &text, bool replace,
+                               QString &reason)
+{
+    const int error = writeWholeFile(path, text.toUtf8(), replace);
+    if (error != 0)
+        reason = qt_error_string(error);
+    return error == 0;
 }
 
 std::unique_ptr<QPrinter> QtPlatform::newPrinter() const

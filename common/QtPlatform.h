@@ -16,7 +16,9 @@ public:
     QString programFolder() const override;
     StartResult startProgram(const QString &path) override;
     bool createFolder(const QString &path) override;
-    bool writeTextFile(const QString &path, const QString &text, QString &reason) override;
+    bool fileExists(const QString &path) const override;
+    bool writeTextFile(const QString &path, const QString &text, bool replace,
+                       QString &reason) override;
     std::unique_ptr<TextPrinter> openTextPrinter() override;
     int printWindowImage(QWidget &window) override;
     QString today() const override;

@@ -112,7 +112,7 @@ void Navigation::Command2_Click()
 
 void Navigation::Command3_Click()
 {
-    SaveWorkSheet(m_state.workName, m_view.answerText(), m_platform);
+    SaveWorkSheet(m_state, m_view.answerText(), m_platform);
 }
 
 void Navigation::finish()

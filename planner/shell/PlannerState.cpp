@@ -29,6 +29,7 @@ void PlannerState::startTool(PlannerTool tool)
         s.answer.clear();
     }
     toolName = planner::toolName(tool);
+    savedSheets.clear();
 }
 
 std::vector<int16_t> listedScreens(const PlannerState &state, int16_t end)

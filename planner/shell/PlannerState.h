@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -38,6 +39,7 @@ struct PlannerState
     QString toolName;
     QString workName;
     int16_t activeTool = 0; // a PlannerTool value
+    QStringList savedSheets; // the files this plan has saved, which its saves may replace
 
     Screen &screen(int16_t index);
     const Screen &screen(int16_t index) const;

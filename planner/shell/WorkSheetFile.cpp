@@ -1,5 +1,7 @@
 #include "WorkSheetFile.h"
 
+#include "AnswerRule.h"
+#include "PlannerState.h"
 #include "Platform.h"
 #include "ShellTexts.h"
 
@@ -18,18 +20,11 @@ QString docsFolder(const QString &programFolder)
 constexpr QStringView UnnamedSheet = u"Work Sheet";
 
 // Characters that would make a file name the user cannot read or find:
-// separators, control characters (a NUL ends the name the system sees) and
-// line breaks.
+// folder separators, and what the name box refuses (a NUL ends the name the
+// system sees).
 bool leftOutOfName(QChar c)
 {
-    switch (c.category()) {
-    case QChar::Other_Control:
-    case QChar::Separator_Line:
-    case QChar::Separator_Paragraph:
-        return true;
-    default:
-        return c == u'\\' || c == u'/';
-    }
+    return c == u'\\' || c == u'/' || isControlCharacter(c);
 }
 
 } // namespace
@@ -59,9 +54,14 @@ QString workSheetBaseName(const QString &workName)
     return base.sliced(dots);
 }
 
-QString workSheetPath(const QString &programFolder, const QString &workName)
+QString workSheetPath(const QString &programFolder, const QString &workName,
+                      const QStringList &saved, const std::function<bool(const QString &)> &exists)
 {
-    return docsFolder(programFolder) + u'/' + workSheetBaseName(workName) + u".doc";
+    const QString base = docsFolder(programFolder) + u'/' + workSheetBaseName(workName);
+    QString path = base + u".doc";
+    for (int copy = 2; !saved.contains(path) && exists(path); ++copy)
+        path = base + u" (" + QString::number(copy) + u").doc";
+    return path;
 }
 
 QString workSheetFileText(const QString &sheet)
@@ -69,18 +69,23 @@ QString workSheetFileText(const QString &sheet)
     return sheet + u"\r\n\r\nPOST-MORTEM.\r\n" + texts::PostMortemQuestion + u"\r\n";
 }
 
-void SaveWorkSheet(const QString &workName, const QString &sheet, platform::Platform &platform)
+void SaveWorkSheet(PlannerState &state, const QString &sheet, platform::Platform &platform)
 {
     const QString folder = platform.programFolder();
-    const QString path = workSheetPath(folder, workName);
+    const QString path =
+        workSheetPath(folder, state.workName, state.savedSheets,
+                      [&](const QString &file) { return platform.fileExists(file); });
     const int answer =
         platform.messageBox(texts::StoreQuestion + path + u')',
                             platform::YesNo | platform::Question, texts::AppTitle.toString());
-    if (answer != platform::Yes || workName.isEmpty())
+    if (answer != platform::Yes || state.workName.isEmpty())
         return;
     platform.createFolder(docsFolder(folder)); // a failure shows when the file is written
     QString reason;
-    if (!platform.writeTextFile(path, workSheetFileText(sheet), reason)) {
+    if (platform.writeTextFile(path, workSheetFileText(sheet), state.savedSheets.contains(path),
+                               reason)) {
+        state.savedSheets.append(path);
+    } else {
         platform.messageBox(texts::NotStored + path + u"\r\n\r\n" + reason, platform::Exclamation,
                             texts::AppTitle.toString());
     }

@@ -1,5 +1,7 @@
 #include "WorkSheetFile.h"
 
+#include "PlannerState.h"
+
 #include "FakePlatform.h"
 
 #include <QDir>
@@ -59,7 +61,8 @@ protected:
     void save(const QString &name, const QString &sheet = u"Sheet"_s)
     {
         platform.answers = {platform::Yes};
-        SaveWorkSheet(name, sheet, platform);
+        state.workName = name;
+        SaveWorkSheet(state, sheet, platform);
     }
 
     static QByteArray contents(const QString &path)
@@ -78,24 +81,43 @@ protected:
     QTemporaryDir folder;
     QTemporaryDir elsewhere;
     FakePlatform platform;
+    planner::PlannerState state;
 };
 
 const QByteArray PostMortem =
     "\r\n\r\nPOST-MORTEM.\r\nWas it successful and what can be improved for next time?\r\n";
 
-TEST_F(SavingToDocs, TheQuestionShowsThePathThatIsWritten)
+// Plans named alike, in one run and across runs, each keep their own sheet;
+// a plan saved again replaces only its own file. The question names the file
+// that is written.
+TEST_F(SavingToDocs, APlanReplacesOnlyItsOwnSheet)
 {
-    save(u"x.doc"_s + QChar(0) + u"x");
-    save(u"//"_s);
-    ASSERT_EQ(platform.boxes.size(), 2u) << "no error message";
-    EXPECT_EQ(platform.boxes[0].text,
-              u"Do you wish to store a copy of this Work Sheet on disk? (" + folder.path()
-                  + u"/Docs/x.docx.doc)");
-    EXPECT_EQ(platform.boxes[1].text,
-              u"Do you wish to store a copy of this Work Sheet on disk? (" + folder.path()
-                  + u"/Docs/Work Sheet.doc)");
-    EXPECT_EQ(docsEntries(), QStringList({u"Work Sheet.doc"_s, u"x.docx.doc"_s}));
-    EXPECT_EQ(contents(docs(u"x.docx.doc"_s)), "Sheet" + PostMortem);
+    const QString first = u"Meeting with ACME Corp Q1"_s;
+    save(first, u"Q1 plan"_s);
+    save(first, u"Q1 plan, edited"_s);
+    state.startTool(planner::PlannerTool::Meeting);
+    save(u"Meeting with ACME Corp Q2"_s, u"Q2 plan"_s);
+    planner::PlannerState nextRun; // the program started again, the first plan made anew
+    std::swap(state, nextRun);
+    save(first, u"Q1 again"_s);
+    ASSERT_TRUE(QFile::link(elsewhere.filePath(u"theirs.txt"_s), docs(u"Budget.doc"_s)));
+    save(u"Budget"_s);
+
+    QStringList asked;
+    for (const FakePlatform::Box &box : platform.boxes)
+        asked.append(box.text.sliced(box.text.indexOf(u"/Docs/") + 6).chopped(1));
+    EXPECT_EQ(asked,
+              QStringList({u"Meeting with ACME Co.doc"_s, u"Meeting with ACME Co.doc"_s,
+                           u"Meeting with ACME Co (2).doc"_s, u"Meeting with ACME Co (3).doc"_s,
+                           u"Budget (2).doc"_s}));
+    EXPECT_TRUE(platform.boxes[0].text.startsWith(
+        u"Do you wish to store a copy of this Work Sheet on disk? (" + folder.path() + u"/Docs/"));
+    EXPECT_EQ(contents(docs(u"Meeting with ACME Co.doc"_s)), "Q1 plan, edited" + PostMortem);
+    EXPECT_EQ(contents(docs(u"Meeting with ACME Co (2).doc"_s)), "Q2 plan" + PostMortem);
+    EXPECT_EQ(contents(docs(u"Meeting with ACME Co (3).doc"_s)), "Q1 again" + PostMortem);
+    EXPECT_TRUE(QFileInfo(docs(u"Budget.doc"_s)).isSymLink());
+    EXPECT_FALSE(QFile::exists(elsewhere.filePath(u"theirs.txt"_s))) << "nothing written there";
+    EXPECT_EQ(docsEntries().size(), 5) << "nothing left over";
 }
 
 // A name and a sheet beyond ASCII read back exactly; a second save replaces the file, and
@@ -120,30 +142,6 @@ TEST_F(SavingToDocs, ASheetReadsBackExactlyAndOnlyAWholeSaveReplacesIt)
         << platform.boxes[3].text.toStdString();
     EXPECT_EQ(contents(docs(name + u".doc")), "Short" + PostMortem);
     EXPECT_EQ(docsEntries(), QStringList{name + u".doc"}) << "nothing left over";
-}
-
-TEST_F(SavingToDocs, ALinkInDocsIsReplacedAndWhereItLedStaysUntouched)
-{
-    const QString theirs = elsewhere.filePath(u"theirs.txt"_s);
-    QFile file(theirs);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("Not yours") == 9);
-    file.close();
-    ASSERT_TRUE(QDir().mkpath(docs()));
-    ASSERT_TRUE(QFile::link(theirs, docs(u"Budget.doc"_s)));
-    ASSERT_TRUE(QFile::link(elsewhere.filePath(u"none.txt"_s), docs(u"Plan.doc"_s)));
-
-    save(u"Budget"_s);
-    save(u"Plan"_s, u"Plan sheet"_s);
-    ASSERT_EQ(platform.boxes.size(), 2u) << platform.boxes.back().text.toStdString();
-    EXPECT_EQ(contents(theirs), "Not yours");
-    EXPECT_FALSE(QFile::exists(elsewhere.filePath(u"none.txt"_s)));
-    for (const QString &name : {u"Budget.doc"_s, u"Plan.doc"_s}) {
-        const QFileInfo saved(docs(name));
-        EXPECT_TRUE(saved.isFile() && !saved.isSymLink()) << name.toStdString();
-    }
-    EXPECT_EQ(contents(docs(u"Budget.doc"_s)), "Sheet" + PostMortem);
-    EXPECT_EQ(contents(docs(u"Plan.doc"_s)), "Plan sheet" + PostMortem);
-    EXPECT_EQ(docsEntries(), QStringList({u"Budget.doc"_s, u"Plan.doc"_s})) << "nothing left over";
 }
 
 // Runs `work` in a child process without root's rights, which would let it write

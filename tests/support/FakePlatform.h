@@ -77,9 +77,11 @@ public:
         return startResult;
     }
     bool createFolder(const QString &path) override { return m_real.createFolder(path); }
-    bool writeTextFile(const QString &path, const QString &text, QString &reason) override
+    bool fileExists(const QString &path) const override { return m_real.fileExists(path); }
+    bool writeTextFile(const QString &path, const QString &text, bool replace,
+                       QString &reason) override
     {
-        return m_real.writeTextFile(path, text, reason);
+        return m_real.writeTextFile(path, text, replace, reason);
     }
     std::unique_ptr<platform::TextPrinter> openTextPrinter() override;
     int printWindowImage(QWidget &window) override
