@@ -4,6 +4,7 @@
 #include "QtPlatform.h"
 
 #include <QDialog>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QStringList>
 
@@ -13,11 +14,13 @@
 #include <functional>
 #include <vector>
 
-// The real platform, printing into a PDF file when it is given one.
+// The real platform, printing into a PDF file when it is given one, on the
+// paper a printer would give (or Qt's, when that is not set).
 class PdfPlatform final : public platform::QtPlatform
 {
 public:
     QString pdfPath;
+    QPageLayout paper;
 
 protected:
     std::unique_ptr<QPrinter> newPrinter() const override
@@ -27,6 +30,8 @@ protected:
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(pdfPath);
+        if (paper.isValid())
+            printer->setPageLayout(paper);
         return printer;
     }
 };
@@ -109,11 +114,13 @@ public:
     }
     void endProgram() override { ++programEnds; }
 
-    // Print for real, with Qt, into a PDF file, or on the default printer when `pdfPath` is empty.
-    void printForReal(const QString &pdfPath)
+    // Print for real, with Qt, into a PDF file (on `paper`, when given), or
+    // on the default printer when `pdfPath` is empty.
+    void printForReal(const QString &pdfPath, const QPageLayout &paper = {})
     {
         m_realPrinting = true;
         m_real.pdfPath = pdfPath;
+        m_real.paper = paper;
     }
 
     // What the tests script and read.

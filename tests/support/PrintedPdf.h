@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QList>
+#include <QProcess>
+#include <QRectF>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+// A printed PDF file read back with poppler's tools: its pages, its paper,
+// each word and where it lies, and how many pictures it holds.
+struct PrintedPdf
+{
+    struct Word
+    {
+        QString text;
+        QRectF box; // in points, from the top left of the paper
+    };
+
+    explicit PrintedPdf(const QString &path);
+
+    // The words in reading order, a blank between each two.
+    QString text() const
+    {
+        QStringList all;
+        for (const Word &word : words)
+            all.append(word.text);
+        return all.join(u' ');
+    }
+    // Whether the word is printed with its middle inside `area`.
+    bool printedIn(QStringView text, const QRectF &area) const
+    {
+        return std::any_of(words.cbegin(), words.cend(), [&](const Word &word) {
+            return word.text == text && area.contains(word.box.center());
+        });
+    }
+
+    int pages = 0;
+    QSizeF paper; // of the first page, in points
+    QList<Word> words;
+    int pictures = 0;
+};
+
+inline PrintedPdf::PrintedPdf(const QString &path)
+{
+    const auto run = [](const QString &program, const QStringList &arguments) {
+        QProcess tool;
+        tool.start(program, arguments);
+        tool.waitForFinished(30000);
+        return QString::fromUtf8(tool.readAllStandardOutput());
+    };
+    const QString pageText = run(u"pdftotext"_s, {u"-bbox"_s, path, u"-"_s});
+    static const QRegularExpression page(uR"re(<page width="([\d.]+)" height="([\d.]+)">)re"_s);
+    for (const QRegularExpressionMatch &match : page.globalMatch(pageText)) {
+        if (pages++ == 0)
+            paper = QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble());
+    }
+    static const QRegularExpression word(
+        uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_s);
+    for (const QRegularExpressionMatch &match : word.globalMatch(pageText)) {
+        QString text = match.captured(5);
+        text.replace(u"&apos;"_s, u"'"_s).replace(u"&quot;"_s, u"\""_s);
+        text.replace(u"&lt;"_s, u"<"_s).replace(u"&gt;"_s, u">"_s).replace(u"&amp;"_s, u"&"_s);
+        words.append({text,
+                      QRectF(QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()),
+                             QPointF(match.captured(3).toDouble(), match.captured(4).toDouble()))});
+    }
+    // Two heading lines, then a line for each picture and each picture's mask.
+    const QStringList images =
+        run(u"pdfimages"_s, {u"-list"_s, path}).split(u'\n', Qt::SkipEmptyParts).mid(2);
+    for (const QString &line : images)
+        pictures += line.split(u' ', Qt::SkipEmptyParts).value(2) == u"image";
+}
