@@ -64,9 +64,9 @@ public:
     // A job on the default printer.
     virtual std::unique_ptr<TextPrinter> openTextPrinter() = 0;
 
-    // Prints the window as it is shown now on the default printer: one page,
-    // the window at the top and as wide as the printable area allows, its
-    // words as text. Returns 0 or an error number.
+    // Prints the window as it is shown now on the default printer, on its
+    // paper: one page, the window at the top and as wide as the printable area
+    // allows, its words as text. Returns 0 or an error number.
     virtual int printWindowImage(QWidget &window) = 0;
 
     // Today as "d mmmm yyyy" (5 December 2026), in the user's language.

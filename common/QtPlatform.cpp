@@ -267,6 +267,14 @@ int PrintedPage::metric(PaintDeviceMetric metric) const
     return 0;
 }
 
+// Qt starts every job on A4, whatever paper the printer holds.
+void takePrintersPaper(QPrinter &printer)
+{
+    const QPageSize paper = QPrinterInfo::printerInfo(printer.printerName()).defaultPageSize();
+    if (paper.isValid())
+        printer.setPageSize(paper);
+}
+
 } // namespace
 
 int QtPlatform::printWindowImage(QWidget &window)
@@ -274,6 +282,7 @@ int QtPlatform::printWindowImage(QWidget &window)
     const std::unique_ptr<QPrinter> printer = newPrinter();
     if (!printer)
         return PrinterError;
+    takePrintersPaper(*printer);
     PrintedPage page(*printer, window);
     QPainter painter;
     if (!painter.begin(&page))

@@ -7,7 +7,7 @@
 namespace {
 
 // The type finder's Print button through Qt and the tests' own CUPS scheduler
-// (see print-server), whose default queue keeps what reaches it.
+// (see print-server), whose queues keep what reaches them.
 class WindowImagePrintSystem : public VelkinWindow
 {
 protected:
@@ -44,13 +44,25 @@ protected:
     const QDir server{qEnvironmentVariable("ORVANTA_PRINT_SERVER")};
 };
 
-TEST_F(WindowImagePrintSystem, TheMainWindowReachesTheDefaultQueueWithItsWordsAsText)
+// One page whose words are text, on the queue's own paper where it has one,
+// in colour only where the queue prints colour.
+TEST_F(WindowImagePrintSystem, TheMainWindowPrintsAsTextOnEachQueuesPaperInItsColours)
 {
     click({"Option2", "Option4", "Option6"});
-    const PrintedPdf job = print();
-    EXPECT_EQ(job.pages, 1);
-    EXPECT_TRUE(job.text().contains(u"MAIN TYPE: 'Details' person.")) << job.text().toStdString();
-    EXPECT_EQ(platform.boxes.size(), 1u) << "no error message";
+    const PrintedPdf raw = print(); // a queue that knows no paper and prints grey
+    EXPECT_EQ(raw.pages, 1);
+    EXPECT_TRUE(raw.text().contains(u"MAIN TYPE: 'Details' person.")) << raw.text().toStdString();
+    EXPECT_EQ(raw.paper, QSizeF(595, 842)); // Qt's A4
+    EXPECT_FALSE(raw.inColour(u"Match")); // the dark red heading
+
+    qputenv("LPDEST", "orvanta-letter"); // the user's default, over the server's
+    const PrintedPdf letter = print();
+    qunsetenv("LPDEST");
+    EXPECT_EQ(letter.pages, 1);
+    EXPECT_TRUE(letter.text().contains(u"MAIN TYPE: 'Details' person."));
+    EXPECT_EQ(letter.paper, QSizeF(612, 792));
+    EXPECT_TRUE(letter.inColour(u"Match"));
+    EXPECT_EQ(platform.boxes.size(), 2u) << "no error message";
 }
 
 } // namespace

@@ -1,14 +1,16 @@
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QProcess>
 #include <QRectF>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <algorithm>
 
 // A printed PDF file read back with poppler's tools: its pages, its paper,
-// each word and where it lies, and how many pictures it holds.
+// each word and where it lies and in what ink, and how many pictures it holds.
 struct PrintedPdf
 {
     struct Word
@@ -35,10 +37,29 @@ struct PrintedPdf
         });
     }
 
+    // Whether the ink of the word, where it is printed, has a colour rather than a grey.
+    bool inColour(QStringView text) const
+    {
+        for (const Word &word : words) {
+            const QRect area = word.box.toAlignedRect() & shown.rect();
+            for (int y = area.top(); word.text == text && y <= area.bottom(); ++y) {
+                for (int x = area.left(); x <= area.right(); ++x) {
+                    const QColor ink = shown.pixelColor(x, y);
+                    if (std::max({ink.red(), ink.green(), ink.blue()})
+                            - std::min({ink.red(), ink.green(), ink.blue()})
+                        > 32)
+                        return true;
+                }
+            }
+        }
+        return false;
+    }
+
     int pages = 0;
     QSizeF paper; // of the first page, in points
     QList<Word> words;
     int pictures = 0;
+    QImage shown; // the first page, a pixel to a point
 };
 
 inline PrintedPdf::PrintedPdf(const QString &path)
@@ -70,4 +91,8 @@ inline PrintedPdf::PrintedPdf(const QString &path)
         run(u"pdfimages"_s, {u"-list"_s, path}).split(u'\n', Qt::SkipEmptyParts).mid(2);
     for (const QString &line : images)
         pictures += line.split(u' ', Qt::SkipEmptyParts).value(2) == u"image";
+    const QTemporaryDir folder;
+    run(u"pdftoppm"_s,
+        {u"-r"_s, u"72"_s, u"-png"_s, u"-singlefile"_s, path, folder.filePath(u"page"_s)});
+    shown = QImage(folder.filePath(u"page.png"_s)).convertToFormat(QImage::Format_RGB32);
 }
