@@ -4,7 +4,7 @@ namespace planner {
 
 // Asked of the key attendee and of the second one alike.
 constexpr QStringView PersonalityQuestion =
-    u"What is their personality type, and what is the best way to work successfully with them? Use Velkin to find their type and the techniques that work best with it.";
+    u"What is their personality type, and what is the best way to work successfully with them? Use Velkin to find their type and the techniques that work best with them.";
 
 const ScreenTable &meetingScreens()
 {

@@ -21,7 +21,7 @@ const ScreenTable &phoneCallScreens()
                 {Join::Paragraph, u"Please enter a short description for this phone call."},
             }},
             {u" Who are you calling?", Answer::Yes, {
-                {Join::Paragraph, u"What is the person's name and personality type, and the best way to work with them? Use Velkin to find their type and the techniques that work best with it."},
+                {Join::Paragraph, u"What is the person's name and personality type, and the best way to work with them? Use Velkin to find their type and the techniques that work best with them."},
                 {Join::Paragraph, u"If you are calling a group of people, do their similar occupations give a clue to their likely personality type? For example, many accountants have the 'Details' personality type."},
                 {Join::Paragraph, u"Enter the person's phone number and the date and time you propose to call them."},
             }},

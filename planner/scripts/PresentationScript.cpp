@@ -4,7 +4,7 @@ namespace planner {
 
 // Asked of the key attendee and of the second one alike.
 constexpr QStringView PersonalityQuestion =
-    u"What is their personality type, and what is the best way to work successfully with them? Use Velkin to find their type and the techniques that work best with it.";
+    u"What is their personality type, and what is the best way to work successfully with them? Use Velkin to find their type and the techniques that work best with them.";
 
 const ScreenTable &presentationScreens()
 {
@@ -31,7 +31,7 @@ const ScreenTable &presentationScreens()
                 {Join::Paragraph, u"Please enter the date, time and location of where the presentation will be held."},
             }},
             {u"What is the purpose of this presentation?", Answer::Yes, {
-                {Join::Paragraph, u"What do you want to have achieved by the end of the presentation? This may have little to do with its contents, eg you may want the group to find you very professional."},
+                {Join::Paragraph, u"What do you want to have achieved by the end of the presentation? It may have little to do with the contents: for example, you may want the group to see you as thoroughly professional."},
             }},
             {u"Background Research - Knowing your audience?", Answer::Yes, {
                 {Join::Paragraph, u"What can you read, look up on the Internet or who can you talk to that will help you know your audience better?"},
@@ -54,7 +54,7 @@ const ScreenTable &presentationScreens()
             }},
             {u"The Presentation.", Answer::No, {
                 {Join::Paragraph, u"Think of your presentation as a journey. It takes your audience from where they are at the start to where you want them to be at the end."},
-                {Join::Line, u"Pick ONE theme, eg 'Save time', 'Grow together' or 'Quality first', and run it through all you say, your visuals and any handouts."},
+                {Join::Line, u"Pick ONE theme, for example 'Save time', 'Grow together' or 'Quality first', and run it through all you say, your visuals and any handouts."},
                 {Join::Paragraph, u"Visual aids - overhead slides, a slide-show program or a whiteboard - add interest and help make sure you cover all of your points."},
                 {Join::Paragraph, u"The flow of the presentation is:"},
                 {Join::IndentedParagraph, u"-  Strong Opening Statement to get attention."},
@@ -65,28 +65,28 @@ const ScreenTable &presentationScreens()
             }},
             {u"Strong Opening.", Answer::Yes, {
                 {Join::Paragraph, u"All presentations need a strong opening. You need to get people to sit up and take notice of what you have to say."},
-                {Join::Paragraph, u"Eg, not 'Today I will tell you about our service', but 'Our last 20 customers cut their costs by 30% in the first year.'"},
+                {Join::Paragraph, u"For example, not 'Today I will tell you about our service', but 'Our last 20 customers cut their costs by 30% in the first year.'"},
                 {Join::Paragraph, u"The opening need not be spoken: a striking visual display or a gimmick can grab attention too, but use it with care."},
             }},
             // The well-digging project runs as one example from here to Future Action.
             {u"Summary of your Presentation.", Answer::Yes, {
                 {Join::Paragraph, u"You need to give a summary of what your presentation is going to cover."},
-                {Join::Paragraph, u"Eg, 'Today I will cover why the village needs a new well, the progress we have made so far and our plan to finish it.'"},
+                {Join::Paragraph, u"For example: 'Today I will cover why the village needs a new well, the progress we have made so far and our plan to finish it.'"},
                 {Join::Paragraph, u"This will let the people know the purpose of the presentation and what you will be covering."},
             }},
             {u"Presentation Topics.", Answer::Yes, {
                 {Join::Flush, u"This is the body of your presentation. By now your audience should be tuned in and know what it is about."},
                 {Join::Paragraph, u"Cover each topic named in your summary in turn, each with its own summary, body and conclusion."},
-                {Join::Paragraph, u"Eg, summary: 'Why the village needs a well.' Reasons: the river is polluted, clean water is 5 km away. Conclusion: 'A well is vital.' Repeat for each topic."},
+                {Join::Paragraph, u"For example, summary: 'Why the village needs a well.' Reasons: the river is polluted and clean water is 5 km away. Conclusion: 'A well is vital.' Do the same for each topic."},
             }},
             {u"Presentation Conclusion.", Answer::Yes, {
                 {Join::Flush, u"Now you have to tie all of the topics together and sum it all up in a conclusion."},
                 {Join::Paragraph, u"This should start with a brief recap of the conclusions of the topics then give the conclusion for the presentation."},
-                {Join::Paragraph, u"Eg, 'The village needs a well for clean water. The well is half dug and lined. We now need a pump and two more weeks of work.'"},
+                {Join::Paragraph, u"For example: 'The village needs a well for clean water. The well is half dug and lined. We now need a pump and two more weeks of work.'"},
             }},
             {u"Future Action.", Answer::Yes, {
                 {Join::Paragraph, u"If your presentation went to plan, your audience is now where you want them to be. Now is the time to decide the future action."},
-                {Join::Paragraph, u"Eg, 'With your help to buy the pump, the village can have clean water by June. Can we count on your support today?'"},
+                {Join::Paragraph, u"For example: 'With your help to buy the pump, the village can have clean water by June. Can we count on your support today?'"},
             }},
             {u"General Notes.", Answer::Yes, {
                 {Join::Flush, u"Take time now for reflective thought on your whole plan and add any extra notes. It is the most important and most neglected part of planning."},
@@ -104,11 +104,11 @@ const ScreenTable &presentationScreens()
             {u" The Presentation Planner is finished", Answer::No, {
                 {Join::Paragraph, u"You should now have a well structured presentation tailored to achieve your goals and meet your audience's needs. "},
                 {Join::Paragraph, u"Audio Visuals - Follow your printed Work Sheet from 'Strong Opening' to 'Future Action' for the information and structure of your audio visuals."},
-                {Join::Paragraph, u"Practise, practise, practise: first on your own, then, if you can, in front of peers who will give you honest, constructive feedback."},
+                {Join::Paragraph, u"Rehearse the whole presentation, first on your own and then, if you can, in front of colleagues who will give you honest, constructive feedback."},
                 {Join::Paragraph, u"The next display will give you a summary of your entries that you can print out and use as a Presentation Work Sheet. "},
                 {Join::Paragraph, u"A file of the entries using the title as the name can also be stored in the "},
                 {Join::FolderLine, u" [ "},
-                {Join::Line, u"To lay out the file in Word, use menu Format --> Style Gallery and Format --> Auto Format, then save your changes with File --> Save As."},
+                {Join::Line, u"To lay out the file in Word, choose Style Gallery and then Auto Format from the Format menu, and save your changes with Save As from the File menu."},
             }},
         }};
     // clang-format on

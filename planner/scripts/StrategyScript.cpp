@@ -28,7 +28,7 @@ const ScreenTable &strategyScreens()
                 {Join::Paragraph, u"Is there any background work that you can do to make the task more successful?"},
             }},
             {u" Key Player.", Answer::Yes, {
-                {Join::Paragraph, u"Who is the key player? What is their personality type, and what is the best way to work successfully with them? Use Velkin to find their type and the techniques that work best with it."},
+                {Join::Paragraph, u"Who is the key player? What is their personality type, and what is the best way to work successfully with them? Use Velkin to find their type and the techniques that work best with them."},
                 {Join::Paragraph, u"What is their role in this? Do you know where they are coming from and where they want to go?"},
                 {Join::Paragraph, u"Do they have a special business or personal objective?"},
             }},
