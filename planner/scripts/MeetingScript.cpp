@@ -49,7 +49,7 @@ const ScreenTable &meetingScreens()
             }},
             {u"The Meeting / Agenda.", Answer::Yes, {
                 {Join::Paragraph, u"Think of the meeting as a journey. It takes the people from where they are at the beginning to where you want them to be at the end."},
-                {Join::Paragraph, u"Enter the planned structure (agenda) of the meeting and the course of action required after it."},
+                {Join::Paragraph, u"Enter the agenda as timed items and name who leads each one. Open with the customer's concerns, cover your points, and close by agreeing actions, owners and dates. For example: 10 min their concerns (customer), 20 min proposal (you), 10 min questions (all), 5 min actions (you). Then note the course of action needed after the meeting and the next step you will ask them to commit to, by when."},
             }},
             {u"What to Take.", Answer::Yes, {
                 {Join::Paragraph, u"Enter the things that you need to take to the meeting."},
@@ -57,7 +57,7 @@ const ScreenTable &meetingScreens()
             }},
             {u"General Notes.", Answer::Yes, {
                 {Join::Paragraph, u"Take time now for reflective thought on your meeting plan and add any extra notes. It is the most important and most neglected part of meeting planning."},
-                {Join::Paragraph, u"Who will be there, and why? What do they want? Is the time of day right for them? What handouts can you give the audience?"},
+                {Join::Paragraph, u"Who will be there, and why? What do they want? Is the time of day right for them? What handouts can you give the audience? What objections might they raise, and how will you answer them?"},
             }},
             {u"The Meeting Planner is finished", Answer::No, withFileNotes({
                 {Join::Paragraph, u"You should now have a well structured Meeting plan. "},

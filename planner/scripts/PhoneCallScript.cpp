@@ -44,7 +44,7 @@ const ScreenTable &phoneCallScreens()
             }},
             {u"General Notes.", Answer::Yes, {
                 {Join::Paragraph, u"Take time now for reflective thought on your phone call plan and add any extra notes. It is the most important and most neglected part of the whole planning process."},
-                {Join::Paragraph, u"What is the most, and the least, you can expect from this call? Are you calling the right person? Is this the best time of day for them?"},
+                {Join::Paragraph, u"What is the most you can hope for from this call, and the least you will settle for? Are you calling the right person? Is this the best time of day for them?"},
             }},
             {u" Phone Tips.", Answer::No, {
                 {Join::Paragraph, u"1. Be prepared. Have all information, a pad, a pen and anything else you may require ready, before you make the call."},

@@ -31,7 +31,7 @@ const ScreenTable &presentationScreens()
                 {Join::Paragraph, u"Please enter the date, time and location of where the presentation will be held."},
             }},
             {u"What is the purpose of this presentation?", Answer::Yes, {
-                {Join::Paragraph, u"What do you want to have achieved by the end of the presentation? It may have little to do with the contents: for example, you may want the group to see you as thoroughly professional."},
+                {Join::Paragraph, u"What do you want to have achieved by the end of the presentation? It may have little to do with the contents: for example, you may want the group to see you as thoroughly professional. Decide, too, the exact next step you will ask them to agree to."},
             }},
             {u"Background Research - Knowing your audience?", Answer::Yes, {
                 {Join::Paragraph, u"What can you read, look up on the Internet or who can you talk to that will help you know your audience better?"},
@@ -85,12 +85,12 @@ const ScreenTable &presentationScreens()
                 {Join::Paragraph, u"For example: 'The village needs a well for clean water. The well is half dug and lined. We now need a pump and two more weeks of work.'"},
             }},
             {u"Future Action.", Answer::Yes, {
-                {Join::Paragraph, u"If your presentation went to plan, your audience is now where you want them to be. Now is the time to decide the future action."},
-                {Join::Paragraph, u"For example: 'With your help to buy the pump, the village can have clean water by June. Can we count on your support today?'"},
+                {Join::Paragraph, u"If your presentation went to plan, your audience is now where you want them to be. Now is the time to agree the future action: ask for one clear next step - a decision, an order, a trial or another meeting - and agree who does what, by when. If they hesitate, ask what is holding them back, answer it, and ask again."},
+                {Join::Paragraph, u"For example: 'With your help to buy the pump, the village can have clean water by June. Will you approve the funds today, so that we can order the pump this week?'"},
             }},
             {u"General Notes.", Answer::Yes, {
                 {Join::Flush, u"Take time now for reflective thought on your whole plan and add any extra notes. It is the most important and most neglected part of planning."},
-                {Join::Paragraph, u"Will there be more than one presenter? Will you give the audience handouts? Have you included features, benefits and proof?"},
+                {Join::Paragraph, u"Will there be more than one presenter? Will you give the audience handouts? Have you included features, benefits and proof? Which objections do you expect, and how will you answer each one?"},
                 {Join::Paragraph, u"Will this presentation achieve what you want?"},
             }},
             {u" Important Presentation Tips.", Answer::No, {

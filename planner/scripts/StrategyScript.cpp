@@ -41,7 +41,7 @@ const ScreenTable &strategyScreens()
                 {Join::Paragraph, u"Enter all of your ideas and any relevant points that you can think of."},
             }},
             {u"The Strategy Steps.", Answer::Yes, {
-                {Join::Paragraph, u"List the steps your strategy needs in order to work, each with the date it should be done by, so you can tick them off the Work Sheet as you complete them."},
+                {Join::Paragraph, u"List the steps your strategy needs in order to work. Give each one an owner and the date it must be done by, and note any commitment you need from others at that step, so that you can tick the steps off the Work Sheet as they are completed."},
             }},
             {u"The Good and the Bad.", Answer::Yes, {
                 {Join::Paragraph, u"Answer the question, ''What Good can come from this?''"},
@@ -49,7 +49,7 @@ const ScreenTable &strategyScreens()
             }},
             {u"General Notes.", Answer::Yes, {
                 {Join::Paragraph, u"Take time now for reflective thought on your strategy plan and add any extra notes. It is the most important and most neglected part of strategy planning."},
-                {Join::Paragraph, u"Who is involved, and why? How can a bad outcome be avoided? What can you do to make sure the strategy works?"},
+                {Join::Paragraph, u"Who is involved, and why? Who may resist or object, and how will you answer them? How can a bad outcome be avoided? What can you do to make sure the strategy works?"},
             }},
             {u"The Strategy Planner is finished", Answer::No, withFileNotes({
                 {Join::Paragraph, u"You should now have a strategy that helps make sure this important task is handled in the best possible and most professional way. "},
