@@ -36,7 +36,7 @@ const DescriptionText &descriptionText(PersonalityType type, Audience audience)
                  {negotiatingStyle, u"  Out to win at almost any cost, they may be hard and domineering."},
                  {areasToWatch, u"  They want to be in charge and dislike having their time wasted."},
              },
-             {u"  SUMMARY: They are assertive and want action and to feel in charge. They want you to get to the point, give the information and get on with it.",
+             {u"  SUMMARY: They are assertive, want action and like to feel in charge. They want you to get to the point, give them the information and get on with it.",
               u" They DON'T want waffle, indecision, long friendly chats or being told what to do. Their attention span is short.",
               u" You need to be confident, direct, to the point and focused on results."}},
             // In Charge, associate
@@ -49,8 +49,8 @@ const DescriptionText &descriptionText(PersonalityType type, Audience audience)
                  {areasToWatch, u"  They want to be in charge and may change course without warning."},
                  {ifYouAreTheirManager, u"  If they have the skills, let them do the job their way."},
              },
-             {u"  SUMMARY: They want action and to feel in charge, and they are assertive. They want direct answers quickly and make rapid changes.",
-              u" They DON'T want anyone challenging their position, or staff who aren't effective. Their attention span is short.",
+             {u"  SUMMARY: They are assertive, want action and like to feel in charge. They want direct answers quickly and make changes fast.",
+              u" They DON'T want their position challenged, or staff who don't deliver. Their attention span is short.",
               u" You need to be confident and direct, and let them feel the decisions are their own."}},
             // In Charge, self
             {u" MAIN TYPE:  'In Charge'  person.",
@@ -63,7 +63,7 @@ const DescriptionText &descriptionText(PersonalityType type, Audience audience)
                  {areasToWatch, u"  You always want to be in charge and may make changes too quickly."},
                  {timeHeading, u"     You are very conscious of time and hate wasting it."},
              },
-             {u"  SUMMARY: You like to take the lead and you are assertive, with an eye for the big picture rather than the fine print.",
+             {u"  SUMMARY: You like to take the lead and you are assertive, with an eye for the big picture rather than the small print.",
               u" You are confident, independent, competitive and good under pressure, and you guard your time. You welcome change and rarely sit on a decision."}},
         }},
         {{
@@ -78,7 +78,7 @@ const DescriptionText &descriptionText(PersonalityType type, Audience audience)
                  {areasToWatch, u"  They may start out excited and then not follow through."},
              },
              {u"  SUMMARY: They want enthusiasm, like new and interesting things and can be quite assertive.",
-              u" They DON'T want dry, boring meetings or presentations. They want to get excited and have a short attention span.",
+              u" They DON'T want dry, boring meetings or presentations. They want to be excited, and their attention soon wanders.",
               u" You need to be enthusiastic and positive, and support them and their decisions."}},
             // Enthusiastic, associate
             {u" MAIN TYPE:  'Enthusiastic'  person.",
@@ -155,7 +155,7 @@ const DescriptionText &descriptionText(PersonalityType type, Audience audience)
                  {details, u"     They are excellent at details."},
                  {documentation, u"  Make it exact and orderly, with evidence and full details of how it works."},
                  {negotiatingStyle, u"  They like things fixed, orderly and organised but can be inflexible."},
-                 {areasToWatch, u"  They need proof, play the expert, can be negative and hate pressure."},
+                 {areasToWatch, u"  They need proof, like to be the expert, can be negative, hate pressure."},
              },
              {u"  SUMMARY: They want facts, figures, information, graphs and charts, and the more the better. They like to think things over and dislike rapid change and disorder.",
               u" You will need a step-by-step plan to bring them to where you want them to be."}},
@@ -166,7 +166,7 @@ const DescriptionText &descriptionText(PersonalityType type, Audience audience)
                  {decisions, u"    They make decisions slowly and base them on facts."},
                  {details, u"     They are excellent at details."},
                  {strengths, u"    They are accurate and organised, often artistic, and like to analyse."},
-                 {areasToWatch, u"  They find fault, change slowly, can be negative and hate pressure."},
+                 {areasToWatch, u"  They are critical, slow to change, can be negative and hate pressure."},
                  {ifYouAreTheirManager, u"  Give them exact procedures to follow."},
              },
              {u"  SUMMARY: They want high-quality, well-planned and logical work to a detailed schedule, knowing exactly what to do and when.",
@@ -180,10 +180,10 @@ const DescriptionText &descriptionText(PersonalityType type, Audience audience)
                  {details, u"     You are good at details."},
                  {negotiatingStyle, u"  You like everything settled and in its place but can be inflexible."},
                  {strengths, u"    You are accurate and organised, may be artistic, and like to analyse."},
-                 {areasToWatch, u"  You find fault, change slowly, can be negative and hate pressure."},
+                 {areasToWatch, u"  You can be critical, slow to change and negative, and hate pressure."},
              },
              {u"  SUMMARY: You love precision, facts and figures, and you are creative. You are a good planner who likes schedules, and you aren't assertive.",
-              u" You are a good problem solver who weighs things up carefully, often sceptical, and very neat and orderly."}},
+              u" You are a good problem solver who weighs decisions carefully. You are often sceptical, and very neat and orderly."}},
         }},
     }};
     // clang-format on
