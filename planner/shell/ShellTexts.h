@@ -43,7 +43,7 @@ inline constexpr std::array<AboutItem, 5> AboutItems{{
     {5, u"Orvanta - Professional Orvanta"},
     {8, u"Quillan"},
     {10, u"Version 1.0, December 2026"},
-    {10, u"Contact: write to Quillan"},
+    {10, u"Read README.md, or press Help in Velkin"},
     {10, u"Copyright (C) 2026 Quillan. All rights reserved."},
 }};
 
