@@ -21,8 +21,8 @@ const ScreenTable &phoneCallScreens()
                 {Join::Paragraph, u"Please enter a short description for this phone call."},
             }},
             {u" Who are you calling?", Answer::Yes, {
-                {Join::Paragraph, u"What is the person's name and personality type, and the best way to work with them? Use Velkin to find their type and the techniques that work best with them."},
-                {Join::Paragraph, u"If you are calling a group of people, do their similar occupations give a clue to their likely personality type? For example, many accountants have the 'Details' personality type."},
+                {Join::Paragraph, u"What is the person's name and personality type, and how can you best work with them? Use Velkin to find their type and the techniques that work best with them; its Help shows how to judge a type by voice."},
+                {Join::Paragraph, u"If you are calling a group, do their similar occupations hint at their likely personality type? For example, many accountants have the 'Details' personality type."},
                 {Join::Paragraph, u"Enter the person's phone number and the date and time you propose to call them."},
             }},
             {u"What is the purpose of this phone call?", Answer::Yes, {
