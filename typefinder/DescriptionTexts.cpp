@@ -117,8 +117,8 @@ const DescriptionText &descriptionText(PersonalityType type, Audience audience)
                  {negotiatingStyle, u"  They like agreement and keep the peace, but may be too soft."},
                  {areasToWatch, u"  They can be slow to deal with and need plenty of time."},
              },
-             {u"  SUMMARY: They want you friendly and social and hate pressure. They dislike rapid change and want good reasons for it. Feelings matter greatly to them.",
-              u" They want to deal with people they feel comfortable with, even at a worse price.",
+             {u"  SUMMARY: They want you to be friendly and social, and they hate pressure. They dislike rapid change and want good reasons for it. Feelings matter greatly to them.",
+              u" They want to deal with people they feel comfortable with, even at a higher price.",
               u" You need to spend time talking about their family and hobbies. Be their friend, and have an organised plan."}},
             // Friendly, associate
             {u" MAIN TYPE:  'Friendly'  person. ",

@@ -53,7 +53,7 @@ const ScreenTable &meetingScreens()
             }},
             {u"What to Take.", Answer::Yes, {
                 {Join::Paragraph, u"Enter the things that you need to take to the meeting."},
-                {Join::Paragraph, u"Put each item on a line of its own, so that you can use the Work Sheet as a check list before you leave."},
+                {Join::Paragraph, u"Put each item on a line of its own, so that you can use the Work Sheet as a checklist before you leave."},
             }},
             {u"General Notes.", Answer::Yes, {
                 {Join::Paragraph, u"Take time now for reflective thought on your meeting plan and add any extra notes. It is the most important and most neglected part of meeting planning."},

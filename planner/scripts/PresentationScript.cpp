@@ -15,7 +15,7 @@ const ScreenTable &presentationScreens()
         {
             {u" The Presentation Planner", Answer::No, {
                 {Join::Paragraph, u"This program will help you to produce a professional presentation."},
-                {Join::Paragraph, u"Successful presentations come from careful planning before the event and a well-structured delivery on the day. This system helps you with both, to make your presentations more successful."},
+                {Join::Paragraph, u"Successful presentations come from careful planning before the event and a well-structured delivery on the day. This program helps you with both, so that your presentations are more successful."},
                 {Join::Paragraph, u"Click [ Forward ---> ] to move to the next screen."},
             }},
             {u" Presenting - Overview", Answer::No, {
