@@ -1,7 +1,7 @@
 // What the work sheet costs against copying or writing the same bytes, for a
 // planner of 29 screens with answers of 1 KB, 100 KB and 1 MB each. A cost
 // that grows linearly with the text keeps the same ratio at every size.
-// Then huge answers in the answer box, as one paragraph and as lines.
+// Then long paragraphs in the answer box, against a plain QPlainTextEdit.
 #include "AnswerBox.h"
 #include "PlannerState.h"
 #include "QtTextPrinter.h"
@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,6 +24,7 @@
 #include <benchmark/benchmark.h>
 
 #include <limits>
+#include <type_traits>
 
 #include <ctime>
 #include <malloc.h>
@@ -210,13 +212,13 @@ void PrintPdf(benchmark::State &state)
 }
 
 // Huge answers: a box in a shown window, like the planner's answer box.
-struct ShownBox
+template<typename Box> struct ShownBox
 {
     ShownBox()
     {
         window.resize(601, 442);
         box.setGeometry(32, 48, 529, 137);
-        box.setFont(QFont(u"Arial"_s, 12));
+        box.setFont(std::is_same_v<Box, AnswerBox> ? answerFont() : QFont(u"Arial"_s, 12));
         window.show();
         settle();
     }
@@ -227,7 +229,7 @@ struct ShownBox
         box.viewport()->repaint();
     }
     QWidget window;
-    AnswerBox box{&window};
+    Box box{&window};
 };
 
 long statusKilobytes(const char *field)
@@ -254,81 +256,100 @@ template<typename Operation> double peakGrowth(Operation operation)
     return double(statusKilobytes("VmHWM:") - before) * 1024;
 }
 
-// Range 0: the answer in KB; range 1: the length of its lines, 0 for one paragraph.
+// One paragraph of words, as long as range 0 says in KB.
 QString hugeAnswer(const benchmark::State &state)
 {
-    return answerText(answerSize(state), 1, int(state.range(1)));
+    return answerText(answerSize(state), 1, 0);
 }
 
-// Each iteration starts from `setup`, untimed; the baseline copies the text.
+// Runs `operation` on the answer box and on a plain QPlainTextEdit alike, each
+// from `setup`, untimed, and reports the box's time against the plain one's.
 template<typename Setup, typename Operation>
-void measureHuge(benchmark::State &state, const QString &text, Setup setup, Operation operation)
+void againstPlainEdit(benchmark::State &state, Setup setup, Operation operation)
 {
-    setup();
-    state.counters["memory_MB"] = peakGrowth(operation) / 1e6;
-    state.counters["memory_ratio"] = state.counters["memory_MB"] * 1e6 / double(text.size() * 2);
+    ShownBox<AnswerBox> answer;
+    ShownBox<QPlainTextEdit> plain;
+    setup(answer);
+    setup(plain);
+    state.counters["memory_MB"] = peakGrowth([&] { operation(answer); }) / 1e6;
     alternate(
-        state, [&] { benchmark::DoNotOptimize(QString(text.constData(), text.size()).data()); },
-        operation, setup);
+        state, [&] { operation(plain); }, [&] { operation(answer); },
+        [&] {
+            setup(answer);
+            setup(plain);
+        });
 }
 
-// Pasting the answer into an empty box, until it is on show.
+template<typename Box> void setText(ShownBox<Box> &shown, const QString &text)
+{
+    if constexpr (std::is_same_v<Box, AnswerBox>)
+        shown.box.setText(text);
+    else
+        shown.box.setPlainText(text);
+}
+
+// Pasting the paragraph into an empty box, until it is on show.
 void AnswerPaste(benchmark::State &state)
 {
-    const QString text = hugeAnswer(state);
-    ShownBox shown;
-    QApplication::clipboard()->setText(text);
-    measureHuge(
-        state, text, [&] { shown.box.clear(); },
-        [&] {
+    QApplication::clipboard()->setText(hugeAnswer(state));
+    againstPlainEdit(
+        state, [](auto &shown) { shown.box.clear(); },
+        [](auto &shown) {
             shown.box.paste();
             shown.settle();
         });
 }
 
-// Showing the answer as the work sheet is shown.
+// Showing a composed work sheet holding the paragraph, as Forward from the closing screen does.
 void AnswerShow(benchmark::State &state)
 {
-    const QString text = hugeAnswer(state);
-    ShownBox shown;
-    measureHuge(
-        state, text, [&] { shown.box.setText({}); },
-        [&] {
-            shown.box.setText(text);
+    PlannerState planner = walkedPlanner(1);
+    planner.screen(3).answer = hugeAnswer(state);
+    const QString sheet = workSheetText(planner);
+    againstPlainEdit(
+        state, [](auto &shown) { setText(shown, {}); },
+        [&](auto &shown) {
+            setText(shown, sheet);
             shown.settle();
         });
 }
 
-// A key typed in the middle of the answer, until it is on show, against a
-// key typed into a box holding 1 KB of the same words.
+// A key typed at the end (range 1 is 0) or in the middle of the paragraph, until it is on show.
 void AnswerKey(benchmark::State &state)
 {
     const QString text = hugeAnswer(state);
-    ShownBox huge, small;
-    const auto typeIn = [](ShownBox &shown, const QString &text) {
-        shown.box.setText(text);
-        QTextCursor cursor = shown.box.textCursor();
-        cursor.setPosition(shown.box.document()->characterCount() / 2);
-        shown.box.setTextCursor(cursor);
-        shown.box.ensureCursorVisible();
-        shown.settle();
-    };
-    const auto key = [](ShownBox &shown) {
-        QTest::keyClick(&shown.box, Qt::Key_X);
-        shown.settle();
-    };
-    typeIn(huge, text);
-    typeIn(small, answerText(1024, 1, int(state.range(1))));
-    state.counters["memory_MB"] = peakGrowth([&] { key(huge); }) / 1e6;
-    alternate(
-        state, [&] { key(small); }, [&] { key(huge); }, [] {});
+    const bool middle = state.range(1) != 0;
+    againstPlainEdit(
+        state,
+        [&](auto &shown) {
+            if (shown.box.document()->characterCount() - 1 == text.size() + 1) {
+                QTest::keyClick(&shown.box, Qt::Key_Backspace); // the key typed last time
+            } else {
+                setText(shown, text);
+                QTextCursor cursor = shown.box.textCursor();
+                cursor.setPosition(middle ? int(text.size() / 2) : int(text.size()));
+                shown.box.setTextCursor(cursor);
+                shown.box.ensureCursorVisible();
+            }
+            shown.settle();
+        },
+        [](auto &shown) {
+            QTest::keyClick(&shown.box, Qt::Key_X);
+            shown.settle();
+        });
 }
 
-// 4.5 MB and 30 MB as one paragraph, 30 MB in lines of 100 characters.
-void hugeShapes(benchmark::internal::Benchmark *b)
+// 100 KB, 1 MB and 30 MB as one paragraph.
+void hugeSizes(benchmark::internal::Benchmark *b)
 {
-    b->Args({4608, 0})->Args({30720, 0})->Args({30720, 100});
-    b->ArgNames({"KB", "line"})->UseManualTime()->Unit(benchmark::kMillisecond);
+    b->Arg(100)->Arg(1024)->Arg(30720)->UseManualTime()->Unit(benchmark::kMillisecond);
+}
+
+void keyPlaces(benchmark::internal::Benchmark *b)
+{
+    for (const int size : {100, 1024, 30720})
+        b->Args({size, 0})->Args({size, 1});
+    b->ArgNames({"KB", "middle"})->UseManualTime()->Unit(benchmark::kMillisecond);
 }
 
 // Answer sizes in KB.
@@ -342,9 +363,9 @@ BENCHMARK(Save)->Apply(sizes)->MinTime(0.5);
 BENCHMARK(PrintRecorded)->Apply(sizes)->MinTime(0.5);
 // Printing a 1 MB answer takes over a minute; `make bench` leaves that size out.
 BENCHMARK(PrintPdf)->Apply(sizes)->MinTime(0.2);
-BENCHMARK(AnswerPaste)->Apply(hugeShapes)->Iterations(2);
-BENCHMARK(AnswerShow)->Apply(hugeShapes)->Iterations(2);
-BENCHMARK(AnswerKey)->Apply(hugeShapes)->Iterations(3);
+BENCHMARK(AnswerPaste)->Apply(hugeSizes)->Iterations(2);
+BENCHMARK(AnswerShow)->Apply(hugeSizes)->Iterations(2);
+BENCHMARK(AnswerKey)->Apply(keyPlaces)->Iterations(3);
 
 } // namespace
 
@@ -353,8 +374,9 @@ int main(int argc, char *argv[])
     // Fonts and printing need an application, not a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Big texts reuse the heap instead of fresh mappings, so that every size
-    // measures the work on the bytes rather than the first touch of new pages.
+    // Big texts reuse the heap instead of fresh mappings, as in the planner,
+    // so that every size measures the work on the bytes rather than the first
+    // touch of new pages.
     mallopt(M_MMAP_MAX, 0);
     mallopt(M_TRIM_THRESHOLD, std::numeric_limits<int>::max());
     QApplication app(argc, argv);

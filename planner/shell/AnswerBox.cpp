@@ -1,6 +1,7 @@
 #include "AnswerBox.h"
 
 #include "AnswerRule.h"
+#include "WindowParts.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
@@ -13,18 +14,19 @@ namespace planner {
 
 namespace {
 
-// The text between two positions, each line break as `lineBreak`; unlike
-// toPlainText(), non-breaking spaces stay as they are.
+// The text between two positions, each paragraph's end as `lineBreak` and
+// every other character as it is; unlike toPlainText(), which turns
+// non-breaking spaces into blanks.
 QString textBetween(const QTextDocument &document, int from, int to, QStringView lineBreak)
 {
     QTextCursor cursor(const_cast<QTextDocument *>(&document));
     cursor.setPosition(from);
     cursor.setPosition(to, QTextCursor::KeepAnchor);
-    QString text = cursor.selectedText();
+    const QString text = cursor.selectedText();
     QString joined;
     joined.reserve(text.size());
-    for (const QChar c : std::as_const(text)) {
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+    for (const QChar c : text) {
+        if (c == QChar::ParagraphSeparator)
             joined += lineBreak;
         else
             joined += c;
@@ -33,6 +35,13 @@ QString textBetween(const QTextDocument &document, int from, int to, QStringView
 }
 
 } // namespace
+
+QFont answerFont()
+{
+    QFont font = parts::arial(12);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
 
 AnswerBox::AnswerBox(QWidget *parent)
     : QPlainTextEdit(parent)
