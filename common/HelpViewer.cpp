@@ -14,7 +14,6 @@ HelpViewer::HelpViewer(const QString &path, QWidget *owner)
     setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Help"));
-    setAccessibleName(QStringLiteral("Help"));
     resize(560, 520);
     document()->setDocumentMargin(12);
     if (owner) {
@@ -38,19 +37,19 @@ HelpViewer::HelpViewer(const QString &path, QWidget *owner)
 
 void HelpViewer::showTopic(int context)
 {
-    if (!m_readable) {
+    const QString topic = m_readable ? help::topic(m_file, context) : QString();
+    if (!m_readable)
         setPlainText(QStringLiteral("The help file %1 could not be read.").arg(m_path));
-        return;
-    }
-    const QString topic = help::topic(m_file, context);
-    if (topic.isEmpty()) {
+    else if (topic.isEmpty())
         setPlainText(QStringLiteral("The help file %1 has no topic %2.").arg(m_path).arg(context));
-        return;
-    }
-    setHtml(topic);
-    // The window is named after the topic's heading.
-    const QString heading = document()->begin().text();
+    else
+        setHtml(topic);
+    // The window is named after the topic's heading, and so is the text a
+    // screen reader is in: a link followed from the keyboard is heard as the
+    // name of the topic it leads to.
+    const QString heading = topic.isEmpty() ? QString() : document()->begin().text();
     setWindowTitle(heading.isEmpty() ? QStringLiteral("Help") : heading);
+    setAccessibleName(windowTitle());
 }
 
 void HelpViewer::keyPressEvent(QKeyEvent *event)

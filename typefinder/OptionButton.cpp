@@ -8,7 +8,7 @@
 namespace typefinder {
 
 OptionButton::OptionButton(QWidget *parent)
-    : QRadioButton(parent)
+    : ChoiceButton(parent)
 { }
 
 QRect OptionButton::textRect() const
@@ -53,7 +53,7 @@ bool OptionButton::hitButton(const QPoint &pos) const
 void OptionButton::mousePressEvent(QMouseEvent *event)
 {
     if (!m_actOnPress) {
-        QRadioButton::mousePressEvent(event);
+        ChoiceButton::mousePressEvent(event);
         return;
     }
     // The press alone acts, whichever button it is, once.
@@ -70,7 +70,7 @@ void OptionButton::keyReleaseEvent(QKeyEvent *event)
     // Space selects an option; on a selected one it repeats the answer, as a press does.
     const bool again = m_actOnPress && isChecked() && isDown() && !event->isAutoRepeat()
         && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Select);
-    QRadioButton::keyReleaseEvent(event);
+    ChoiceButton::keyReleaseEvent(event);
     if (again)
         Q_EMIT pressedAgain();
 }
@@ -80,7 +80,7 @@ void OptionButton::mouseReleaseEvent(QMouseEvent *event)
     if (m_actOnPress)
         event->accept();
     else
-        QRadioButton::mouseReleaseEvent(event);
+        ChoiceButton::mouseReleaseEvent(event);
 }
 
 } // namespace typefinder

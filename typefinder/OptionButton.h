@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QRadioButton>
+#include "ChoiceButton.h"
 
 namespace typefinder {
 
-// An option whose caption wraps over several lines. With actOnPress set, a
+// An answer whose caption wraps over several lines. With actOnPress set, a
 // press of any mouse button selects it and reports the press, also when it
 // is selected already, so the same answer can be given again.
-class OptionButton : public QRadioButton
+class OptionButton : public ChoiceButton
 {
     Q_OBJECT
 

@@ -47,11 +47,17 @@ Step3Captions step3Captions(bool fast, Audience audience)
     return captions[fast ? 1 : 0][audience == Audience::Self ? 1 : 0];
 }
 
-PersonalityType quickType(bool fast, bool firstStep3Answer)
+PersonalityType quickType(QuickAnswers answers)
 {
-    if (fast)
-        return firstStep3Answer ? PersonalityType::InCharge : PersonalityType::Enthusiastic;
-    return firstStep3Answer ? PersonalityType::Friendly : PersonalityType::Details;
+    if (answers.fast)
+        return answers.firstStep3Answer ? PersonalityType::InCharge : PersonalityType::Enthusiastic;
+    return answers.firstStep3Answer ? PersonalityType::Friendly : PersonalityType::Details;
+}
+
+QuickAnswers quickAnswers(PersonalityType type)
+{
+    using enum PersonalityType;
+    return {type == InCharge || type == Enthusiastic, type == InCharge || type == Friendly};
 }
 
 } // namespace typefinder

@@ -27,7 +27,18 @@ struct Step3Captions
 
 Step3Captions step3Captions(bool fast, Audience audience);
 
-// The type that the fast or slow answer and the first or second Step 3 answer point to.
-PersonalityType quickType(bool fast, bool firstStep3Answer);
+// The Step 2 and Step 3 answers: fast (Option3) or slow (Option4), then the
+// first (Option5) or second (Option6) question.
+struct QuickAnswers
+{
+    bool fast;
+    bool firstStep3Answer;
+};
+
+// The type that the answers point to.
+PersonalityType quickType(QuickAnswers answers);
+
+// The answers that point to the type, as a detailed test's result puts them in.
+QuickAnswers quickAnswers(PersonalityType type);
 
 } // namespace typefinder

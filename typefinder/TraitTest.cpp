@@ -18,18 +18,21 @@ void TraitTest::start()
     m_questionNumber = 1;
 }
 
-bool TraitTest::answer(int index)
+TraitTest::Next TraitTest::answer(int index)
 {
     if (m_table.row(m_questionPosition).text.isEmpty())
-        return false; // the test is over: nothing more counts
+        return result().isEmpty() ? Next::NoResult : Next::Results;
     if (index >= 1 && index <= 4) {
         const QString letter = m_table.row(int16_t(m_questionPosition + index - 1)).typeLetter;
         if (const std::optional<PersonalityType> type = typeFromLetter(letter))
             ++m_counts[int(*type)];
     }
     m_questionPosition += 4;
-    ++m_questionNumber;
-    return !m_table.row(m_questionPosition).text.isEmpty();
+    if (!m_table.row(m_questionPosition).text.isEmpty()) {
+        ++m_questionNumber;
+        return Next::Question;
+    }
+    return result().isEmpty() ? Next::NoResult : Next::Results;
 }
 
 QString TraitTest::answerText(int index) const

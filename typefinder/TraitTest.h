@@ -25,9 +25,13 @@ public:
     // Puts up question 1; the counts are left as they are.
     void start();
 
+    // What follows an answer: the next question, the chart, or, when every
+    // answer was "Don't Know", no result at all.
+    enum class Next { Question, Results, NoResult };
+
     // Counts answer `index` (1 to 4 a trait, 0 "Don't Know") and moves on.
-    // Returns false once the 24th question has been answered.
-    bool answer(int index);
+    // Once the 24th question has been answered nothing more counts.
+    Next answer(int index);
 
     int16_t questionNumber() const { return m_questionNumber; }
     // The trait of answer button 1 to 4 for the question on show.

@@ -1,6 +1,7 @@
 #include "Velkin.h"
 
 #include "Description.h"
+#include "ChoiceButton.h"
 #include "OptionButton.h"
 #include "Platform.h"
 #include "QuickSelection.h"
@@ -103,13 +104,13 @@ void Velkin::createControls()
 
     m_frame1 = blueFrame(this, u"Frame1", twipsRect(240, 1080, 4815, 735));
     m_frame1->setTitle(texts::Step1Frame.toString());
-    m_option1 = option<QRadioButton>(m_frame1, u"Option1", twipsRect(240, 360, 1215, 255));
+    m_option1 = option<ChoiceButton>(m_frame1, u"Option1", twipsRect(240, 360, 1215, 255));
     m_option1->setText(texts::Customer.toString());
-    m_option2 = option<QRadioButton>(m_frame1, u"Option2", twipsRect(1680, 360, 1695, 255));
+    m_option2 = option<ChoiceButton>(m_frame1, u"Option2", twipsRect(1680, 360, 1695, 255));
     m_option2->setText(texts::Associate.toString());
-    m_option7 = option<QRadioButton>(m_frame1, u"Option7", twipsRect(3600, 360, 975, 255));
+    m_option7 = option<ChoiceButton>(m_frame1, u"Option7", twipsRect(3600, 360, 975, 255));
     m_option7->setText(texts::Yourself.toString());
-    for (QRadioButton *o : {m_option1, m_option2, m_option7}) {
+    for (ChoiceButton *o : {m_option1, m_option2, m_option7}) {
         o->setToolTip(texts::OptionTip.toString());
         connect(o, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
@@ -229,7 +230,7 @@ void Velkin::chooseSpeed()
 
 void Velkin::ShowDescription()
 {
-    const PersonalityType type = quickType(m_option3->isChecked(), m_option5->isChecked());
+    const PersonalityType type = quickType({m_option3->isChecked(), m_option5->isChecked()});
     m_values.currentType = typeLetter(type);
     const QStringView audienceNames[] = {texts::Customer, texts::Associate, texts::Yourself};
     showPanel(
@@ -259,13 +260,13 @@ void Velkin::runDetailedTest()
         frmSelfTest test(m_values, audience() == Audience::Self, m_platform, this);
         m_platform.showModal(test);
     }
-    const QString &result = m_values.testResult;
-    if (result.isEmpty())
+    const std::optional<PersonalityType> result = typeFromLetter(m_values.testResult);
+    if (!result)
         return;
     // Put the result in as if the user had answered Steps 2 and 3.
-    const bool fast = result == u"E" || result == u"I";
-    (fast ? m_option3 : m_option4)->setChecked(true);
-    (result == u"I" || result == u"F" ? m_option5 : m_option6)->setChecked(true);
+    const QuickAnswers answers = quickAnswers(*result);
+    (answers.fast ? m_option3 : m_option4)->setChecked(true);
+    (answers.firstStep3Answer ? m_option5 : m_option6)->setChecked(true);
 }
 
 void Velkin::Command1_Click(int index)

@@ -10,7 +10,7 @@ class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class QRadioButton;
+
 class QToolButton;
 class TextPanel;
 
@@ -20,6 +20,7 @@ class Platform;
 
 namespace typefinder {
 
+class ChoiceButton;
 class OptionButton;
 struct TypeFinderValues;
 
@@ -58,9 +59,9 @@ private:
     QLabel *m_label2 = nullptr;
     std::array<QToolButton *, 3> m_command1{};
     QGroupBox *m_frame1 = nullptr;
-    QRadioButton *m_option1 = nullptr;
-    QRadioButton *m_option2 = nullptr;
-    QRadioButton *m_option7 = nullptr;
+    ChoiceButton *m_option1 = nullptr;
+    ChoiceButton *m_option2 = nullptr;
+    ChoiceButton *m_option7 = nullptr;
     QGroupBox *m_frame2 = nullptr;
     OptionButton *m_option3 = nullptr;
     OptionButton *m_option4 = nullptr;

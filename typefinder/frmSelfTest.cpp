@@ -159,8 +159,8 @@ void frmSelfTest::showAnswers()
 
 void frmSelfTest::Command2_Click(int index)
 {
-    // The line moves on only to a question that is there: never "25 of 24".
-    if (m_test.answer(index)) {
+    switch (m_test.answer(index)) {
+    case TraitTest::Next::Question: {
         m_label1->setText(questionLine(m_test.questionNumber(), m_self));
         // Each question's answers are buttons of their own, which take the focus before
         // their captions: a screen reader speaks a control as the focus reaches it, and
@@ -180,21 +180,22 @@ void frmSelfTest::Command2_Click(int index)
             answer->hide();
             answer->deleteLater();
         }
-        return;
+        break;
     }
-    showResults();
+    case TraitTest::Next::Results:
+        showResults();
+        break;
+    case TraitTest::Next::NoResult:
+        m_platform.messageBox(texts::OnlyDontKnow.toString(), platform::Exclamation,
+                              texts::AppTitle.toString());
+        close();
+        break;
+    }
 }
 
 void frmSelfTest::showResults()
 {
-    const QString result = m_test.result();
-    if (result.isEmpty()) {
-        m_platform.messageBox(texts::OnlyDontKnow.toString(), platform::Exclamation,
-                              texts::AppTitle.toString());
-        close();
-        return;
-    }
-    m_values.testResult = result;
+    m_values.testResult = m_test.result();
     const std::array<TraitTest::Bar, 4> bars = m_test.bars();
     for (int b = 0; b < 4; ++b) {
         m_frame1[b]->setGeometry(twipsRect(BarLefts[b], bars[b].top, 615, bars[b].height));

@@ -12,14 +12,6 @@ using platform::MessageBoxFlags;
 
 namespace planner {
 
-namespace {
-
-constexpr int16_t TypeFinderIndex = 3;
-
-enum Step : int16_t { Finished = 0, Back = 1, Forward = 2, Print = 3, AboutBox = 4 };
-
-} // namespace
-
 Navigation::Navigation(PlannerState &state, PlannerView &view, platform::Platform &platform)
     : m_state(state)
     , m_view(view)
@@ -50,7 +42,7 @@ void Navigation::ShowMainMenu()
 
 void Navigation::Command4_Click(int16_t index)
 {
-    if (index == TypeFinderIndex) {
+    if (index == TypeFinderTool) {
         startTypeFinder(); // nothing is reported from the tool menu
         return;
     }

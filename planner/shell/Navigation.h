@@ -14,6 +14,11 @@ class PlannerView;
 class Navigation
 {
 public:
+    // The step buttons, Command1 by index.
+    enum Step : int16_t { Finished = 0, Back = 1, Forward = 2, Print = 3, AboutBox = 4 };
+    // The tool menu's button that starts the type finder, Command4 by index.
+    static constexpr int16_t TypeFinderTool = 3;
+
     Navigation(PlannerState &state, PlannerView &view, platform::Platform &platform);
 
     void ShowMainMenu();

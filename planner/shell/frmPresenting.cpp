@@ -283,10 +283,15 @@ void frmPresenting::setCaption(Control control, const QString &caption)
 
 void frmPresenting::setControlVisible(Control control, bool visible)
 {
+    QWidget *w = this->control(control);
     // The planners' picture is read when it is first shown, not at start-up.
     if (control == Control::Picture1 && visible && m_picture1->pixmap().isNull())
         m_picture1->setPixmap(art(u"picture1").pixmap(m_picture1->size()));
-    this->control(control)->setVisible(visible);
+    // Hidden with the focus in it, a control would pass the focus on to the
+    // next, which a screen reader would read before the screen takes it.
+    if (!visible && w->isAncestorOf(focusWidget()))
+        focusWidget()->clearFocus();
+    w->setVisible(visible);
 }
 
 void frmPresenting::setControlEnabled(Control control, bool enabled)
@@ -332,24 +337,29 @@ void frmPresenting::showAboutBox()
     m_platform.showModal(about);
 }
 
-// A screen reader speaks a control when the focus reaches it, not when its
-// name changes. So each change of screen moves the focus to something it did
-// not rest on before: the first tool, a new answer box named after the
-// screen's title and described by its guidance, or, on a screen without a
-// box, the title or the guidance label, in turn, each reading both.
+// A screen reader speaks a control when the focus reaches it. So each change
+// of screen moves the focus, once, to something it did not rest on before,
+// which reads the whole screen: the first tool; a new answer box, named after
+// the screen's title and described by its guidance; or, on a screen without
+// a box, the title, described by the guidance (or, where the focus rests on
+// the title already, the guidance, described by the title). Each label's own
+// name stays the text it shows.
 void frmPresenting::screenShown()
 {
     const QString title = m_label1->text().trimmed();
     const QString guidance = m_frame2->isVisibleTo(this) ? m_label2->text().trimmed() : QString();
-    const QString both = guidance.isEmpty() ? title : title + u'\n' + guidance;
-    m_label1->setAccessibleName(both);
-    m_label2->setAccessibleName(both);
+    m_label1->setAccessibleDescription({});
+    m_label2->setAccessibleDescription({});
     if (m_frame3->isVisibleTo(this)) {
         m_command4[3]->setFocus();
     } else if (m_text1->isVisibleTo(this)) {
         renewAnswerBox(title, guidance);
+    } else if (m_label1->hasFocus()) {
+        m_label2->setAccessibleDescription(title);
+        m_label2->setFocus();
     } else {
-        (m_label2->hasFocus() ? m_label1 : m_label2)->setFocus();
+        m_label1->setAccessibleDescription(guidance);
+        m_label1->setFocus();
     }
     m_text1->setAccessibleName(title);
     m_text1->setAccessibleDescription(guidance);
@@ -359,7 +369,7 @@ AnswerBox *frmPresenting::newAnswerBox(const QRect &geometry)
 {
     auto *box = new AnswerBox(m_frame1);
     box->setObjectName(QStringLiteral("Text1"));
-    box->setFont(arial(12));
+    box->setFont(answerFont());
     box->setGeometry(geometry);
     box->installEventFilter(this);
     return box;
@@ -375,6 +385,7 @@ void frmPresenting::renewAnswerBox(const QString &title, const QString &guidance
     m_text1->setMode(old->mode());
     setTabOrder(m_label2, m_text1);
     setTabOrder(m_text1, m_command3);
+    m_text1->stackUnder(m_command3); // Save to Disk lies within the box's area
     m_text1->show();
     m_text1->setFocus();
     m_text1->setAccessibleName(title);
