@@ -1,11 +1,12 @@
 #include "PlannerState.h"
 #include "WorkSheetPrint.h"
 
-#include "FakePlatform.h"
+#include "PrintedPdf.h"
+#include "RealPrinting.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QPrinter>
-#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -21,26 +22,13 @@ using namespace planner;
 
 namespace {
 
-QString pdftotext(const QStringList &arguments)
-{
-    QProcess tool;
-    tool.start(u"pdftotext"_s, arguments);
-    EXPECT_TRUE(tool.waitForFinished(60000)) << "pdftotext is part of poppler-utils";
-    return QString::fromUtf8(tool.readAllStandardOutput());
-}
-
 // A Meeting Planner sheet printed for real into a PDF file.
 class PrintingAnyScript : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.isValid());
-        platform.printForReal(pdf);
-    }
-
     int print(const QStringList &answers)
     {
+        platform.printForReal(pdf);
         state.startTool(PlannerTool::Meeting);
         state.screen(2) = {u"Meeting - Name."_s, {}, TrueFlag, u"Budget"_s};
         int16_t i = 3;
@@ -56,7 +44,7 @@ protected:
 
     QTemporaryDir folder;
     const QString pdf = folder.filePath(u"sheet.pdf"_s);
-    FakePlatform platform;
+    RealPrinting platform;
     PlannerState state;
 };
 
@@ -84,10 +72,10 @@ TEST_F(PrintingAnyScript, EveryAnswerReadsBackInOrderWithinThePrintableWidth)
     // letter forms that shaping picks read as their letters, and without
     // characters beyond U+FFFF (emoji), which Qt's PDF writer prints but does
     // not map back to text.
+    const PrintedPdf printed(pdf);
+    EXPECT_GE(printed.pages, 2) << "a long sheet runs onto a second page";
     const QRegularExpression unreadable(u"\\s|[\\x{10000}-\\x{10FFFF}]"_s);
-    QString text = pdftotext({pdf, u"-"_s}).normalized(QString::NormalizationForm_KC);
-    EXPECT_GE(text.count(u'\f'), 2) << "a long sheet runs onto a second page";
-    text.remove(unreadable);
+    const QString text = printed.reading.normalized(QString::NormalizationForm_KC).remove(unreadable);
     qsizetype from = 0;
     for (QString answer : answers) {
         answer.remove(unreadable);
@@ -100,16 +88,12 @@ TEST_F(PrintingAnyScript, EveryAnswerReadsBackInOrderWithinThePrintableWidth)
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     const QRectF printable = printer.pageLayout().paintRectPoints();
-    const QString boxes = pdftotext({u"-bbox"_s, pdf, u"-"_s});
-    static const QRegularExpression word(
-        uR"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]+)<)re"_s);
     std::map<QString, double> height; // of each word's first box
-    for (const QRegularExpressionMatch &m : word.globalMatch(boxes)) {
-        EXPECT_GE(m.captured(1).toDouble(), printable.left() - 0.5);
-        EXPECT_LE(m.captured(3).toDouble(), printable.right() + 0.5);
-        height.try_emplace(m.captured(5), m.captured(4).toDouble() - m.captured(2).toDouble());
+    for (const PrintedPdf::Word &word : printed.words) {
+        EXPECT_GE(word.box.left(), printable.left() - 0.5);
+        EXPECT_LE(word.box.right(), printable.right() + 0.5);
+        height.try_emplace(word.text, word.box.height());
     }
-    EXPECT_GT(height.size(), 40u);
     for (const QString &w : {u"Planner"_s, u"Section"_s, u"Budget"_s, u"Printed:"_s})
         ASSERT_TRUE(height.count(w)) << w.toStdString();
     EXPECT_NEAR(height[u"Planner"_s] / height[u"Budget"_s], 16.0 / 11, 0.1);
@@ -123,16 +107,37 @@ TEST_F(PrintingAnyScript, ALongJobShowsItsProgressAndCanBeCancelled)
 {
     QString shown;
     // The first events let through come from the progress dialog, once it is on show.
-    QTimer::singleShot(0, [&shown] {
+    QTimer cancel;
+    cancel.setSingleShot(true);
+    cancel.callOnTimeout([&shown] {
         auto *progress = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
         if (!progress)
             return;
         shown = progress->labelText();
         QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
     });
+    cancel.start(0);
     EXPECT_EQ(print({u"Abcdefghij "_s.repeated(100000)}), platform::CancelledError);
     EXPECT_EQ(shown, u"Printing the Work Sheet...");
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// Without a printer Qt would quietly write a PDF file somewhere; the job fails instead.
+TEST(NoPrinter, EveryJobFailsWithTheNumberTheUserIsTold)
+{
+    const QByteArray server = qgetenv("CUPS_SERVER");
+    qputenv("CUPS_SERVER", QDir::temp().filePath(u"no-print-server.sock"_s).toUtf8());
+    RealPrinting platform;
+    platform.printForReal({});
+    const std::unique_ptr<platform::TextPrinter> printer = platform.openTextPrinter();
+    printer->printLine(u"Budget"_s);
+    QWidget window;
+    EXPECT_EQ(printer->finish(), platform::PrinterError);
+    EXPECT_EQ(platform.printWindowImage(window), platform::PrinterError);
+    if (server.isEmpty())
+        qunsetenv("CUPS_SERVER");
+    else
+        qputenv("CUPS_SERVER", server);
 }
 
 } // namespace

@@ -15,8 +15,8 @@ protected:
     void SetUp() override
     {
         PlannerWindow::SetUp();
-        start(Meeting);
-        press(Forward);
+        start(Tool::Meeting);
+        press(Step::Forward);
         ASSERT_EQ(title(), u"Meeting - Name.");
     }
 
@@ -73,24 +73,24 @@ TEST_F(AnswerBox, TheNameBoxTakesOneLineOfFortyCharacters)
     box()->setPlainText(u"Plan\tA\u001b[2J\u0000B\u2029C"_s);
     EXPECT_EQ(text(), u"PlanA[2JBC");
     box()->setPlainText(QString(39, u'z'));
-    press(Forward);
+    press(Step::Forward);
     EXPECT_EQ(state().workName, QString(39, u'z'));
 }
 
 TEST_F(AnswerBox, TheTallBoxTakesLinesAndPlainTextAndKeepsEveryCharacter)
 {
     type(u"Budget review"_s);
-    press(Forward);
+    press(Step::Forward);
     paste(u"Room 4\nMonday"_s, u"<h1>Room 4</h1><p>Monday</p>"_s);
     QTest::keyClick(box(), Qt::Key_Return);
     type(QString(200, u'a'));
     QTest::keyClick(box(), Qt::Key_Return, Qt::ShiftModifier);
     const QString exotic = u"Caf\u00e9\u00a0\u20ac 5\u00a0000, \u4f1a\u8b70 \U0001F600"_s;
     box()->insertPlainText(exotic);
-    press(Forward);
+    press(Step::Forward);
     const QString answer = u"Room 4\r\nMonday\r\n" + QString(200, u'a') + u"\r\n" + exotic;
     EXPECT_EQ(state().screen(3).answer, answer); // the non-breaking spaces too
-    press(Back);
+    press(Step::Back);
     EXPECT_EQ(window->answerText(), answer);
 }
 
@@ -99,7 +99,7 @@ TEST_F(AnswerBox, TheTallBoxTakesLinesAndPlainTextAndKeepsEveryCharacter)
 TEST_F(AnswerBox, ALongParagraphKeepsEveryKeyAndUndoesToTheStart)
 {
     type(u"Budget review"_s);
-    press(Forward);
+    press(Step::Forward);
     QString paragraph;
     for (int i = 0; paragraph.size() < 24000; ++i)
         paragraph += u"word" + QString::number(i) + u' ';
@@ -129,8 +129,8 @@ TEST_F(AnswerBox, ALongParagraphKeepsEveryKeyAndUndoesToTheStart)
     while (box()->document()->isRedoAvailable())
         key(Qt::Key_Y);
     EXPECT_EQ(window->answerText(), typed);
-    press(Forward);
-    press(Back);
+    press(Step::Forward);
+    press(Step::Back);
     EXPECT_EQ(window->answerText(), typed);
 }
 

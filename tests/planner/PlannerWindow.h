@@ -1,9 +1,11 @@
 #pragma once
 
-#include "FakePlatform.h"
+#include "RealPrinting.h"
+#include "Navigation.h"
 #include "frmPresenting.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -11,8 +13,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <functional>
 #include <map>
@@ -22,8 +22,8 @@
 class PlannerWindow : public ::testing::Test
 {
 protected:
-    enum Tool { Presentation = 0, Meeting = 1, Strategy = 2, TypeFinder = 3, PhoneCall = 4 };
-    enum Step { Finished = 0, Back = 1, Forward = 2, Print = 3, AboutBox = 4 };
+    using Step = planner::Navigation::Step;
+    using Tool = planner::PlannerTool;
     using Boxes = FakePlatform::Boxes;
 
     void SetUp() override
@@ -42,11 +42,10 @@ protected:
     }
 
     QPushButton *step(Step index) const { return find<QPushButton>(u"Command1_%1"_s.arg(index)); }
-    QPushButton *tool(Tool index) const { return find<QPushButton>(u"Command4_%1"_s.arg(index)); }
+    QPushButton *tool(int16_t index) const { return find<QPushButton>(u"Command4_%1"_s.arg(index)); }
     QPlainTextEdit *box() const { return find<QPlainTextEdit>(u"Text1"_s); }
     QString text() const { return box()->toPlainText(); }
     QString title() const { return find<QLabel>(u"Label1"_s)->text(); }
-    QString frameTitle() const { return find<QGroupBox>(u"Frame2"_s)->title(); }
     bool shown(const QString &name) const { return find(name)->isVisible(); }
     const planner::PlannerState &state() const { return window->state(); }
     // Which of the controls that come and go are shown now.
@@ -59,7 +58,16 @@ protected:
 
     void click(QWidget *widget) const { QTest::mouseClick(widget, Qt::LeftButton); }
     void press(Step index) const { click(step(index)); }
-    void start(Tool index) const { click(tool(index)); }
+    void start(Tool index) const { click(tool(int16_t(index))); }
+    // Shows each modal window the program opens, lets `drive` work it, then closes it.
+    void onModal(const std::function<void(QDialog &)> &drive)
+    {
+        platform.onModal = [drive](QDialog &dialog) {
+            dialog.show();
+            drive(dialog);
+            dialog.close();
+        };
+    }
     void commit(const QString &text) const
     {
         QInputMethodEvent input;
@@ -82,11 +90,11 @@ protected:
         }
     }
 
-    // Forward from each screen in turn, typing `answer(screen)` where there is a box and
+    // Forward from each screen in turn, typing `answers[screen]` where there is a box and
     // checking that the screen's title and guidance fit their labels.
-    void walkToSheet(const std::function<QString(int)> &answer) const
+    void walkToSheet(const std::map<int, QString> &answers = {}) const
     {
-        while (step(Forward)->isEnabled()) {
+        while (step(Step::Forward)->isEnabled()) {
             for (const QString &name : {u"Label1"_s, u"Label2"_s}) {
                 const auto *label = find<QLabel>(name);
                 const QRect room = label->contentsRect();
@@ -96,21 +104,16 @@ protected:
                     << state().toolName.toStdString() << ", screen " << state().currentScreen;
             }
             const int16_t screen = state().currentScreen;
-            if (box()->isVisible())
-                type(answer(screen));
-            press(Forward);
-            if (step(Forward)->isEnabled() && state().currentScreen == screen) {
+            if (box()->isVisible() && answers.contains(screen))
+                type(answers.at(screen));
+            press(Step::Forward);
+            if (step(Step::Forward)->isEnabled() && state().currentScreen == screen) {
                 ADD_FAILURE() << "Forward refused on screen " << screen;
                 return;
             }
         }
     }
-    void walkToSheet(const std::map<int, QString> &answers = {}) const
-    {
-        walkToSheet(
-            [&](int screen) { return answers.contains(screen) ? answers.at(screen) : QString(); });
-    }
 
-    FakePlatform platform;
+    RealPrinting platform;
     std::unique_ptr<planner::frmPresenting> window;
 };

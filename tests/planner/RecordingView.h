@@ -3,6 +3,7 @@
 #include "PlannerView.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <map>
 
@@ -42,6 +43,22 @@ public:
     void closeWindow() override { ++closes; }
 
     const ControlState &operator[](planner::Control c) { return controls[c]; }
+
+    // Which of the controls that come and go are shown, in the order of Control.
+    QString shown() const
+    {
+        using enum planner::Control;
+        const std::pair<planner::Control, const char16_t *> names[] = {
+            {Frame2, u"Frame2"},     {Text1, u"Text1"},       {Command3, u"Command3"},
+            {Frame3, u"Frame3"},     {Picture1, u"Picture1"}, {Picture2, u"Picture2"},
+            {Command2, u"Command2"}, {Print, u"Print"}};
+        QStringList list;
+        for (const auto &[control, name] : names) {
+            if (controls.at(control).visible)
+                list.append(QString::fromUtf16(name));
+        }
+        return list.join(u' ');
+    }
 
     std::map<planner::Control, ControlState> controls;
     planner::Control focused = planner::Control::Form;

@@ -20,11 +20,13 @@ inline bool pressReturnsAtOnce(QWidget *control, const std::function<bool()> &op
 }
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QStringList>
 
 // What a screen reader finds wrong in the window as it shows now: controls that take the
-// focus but have no name or role, and buttons named otherwise than their captions read
-// (unless they were given a name of their own). Each entry is "objectName: what".
+// focus but have no name or role, buttons named otherwise than their captions read
+// (unless they were given a name of their own), and labels named otherwise than the
+// text they show. Each entry is "objectName: what".
 inline QStringList accessibilityFaults(QWidget *window)
 {
     QStringList faults;
@@ -42,6 +44,9 @@ inline QStringList accessibilityFaults(QWidget *window)
                 if (child->role() == QAccessible::NoRole || child->role() == QAccessible::Client)
                     faults.append(id + u": no role");
             }
+            auto *label = qobject_cast<QLabel *>(widget);
+            if (label && !label->text().isEmpty() && name != label->text())
+                faults.append(id + u": named \"" + name + u"\" for its text");
             auto *button = qobject_cast<QAbstractButton *>(widget);
             if (button && button->accessibleName().isEmpty()) {
                 const QString caption = button->text().remove(u'&').replace(u'\n', u' ');

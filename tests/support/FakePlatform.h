@@ -1,46 +1,20 @@
 #pragma once
 
 #include "Platform.h"
-#include "QtPlatform.h"
 
-#include <QDialog>
-#include <QPageLayout>
-#include <QPrinter>
 #include <QStringList>
 
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <vector>
 
-// The real platform, printing into a PDF file when it is given one, on the
-// paper a printer would give (or Qt's, when that is not set).
-class PdfPlatform final : public platform::QtPlatform
-{
-public:
-    QString pdfPath;
-    QPageLayout paper;
-
-protected:
-    std::unique_ptr<QPrinter> newPrinter() const override
-    {
-        if (pdfPath.isEmpty())
-            return QtPlatform::newPrinter();
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdfPath);
-        if (paper.isValid())
-            printer->setPageLayout(paper);
-        return printer;
-    }
-};
-
-// The platform for tests: message boxes answered from a script, printer
-// operations recorded, programs never started, the program never ended.
-// Files are real, so that tests can read back what was written; printing
-// can be made real too.
-class FakePlatform final : public platform::Platform
+// The platform for tests, QtCore only: message boxes answered from a script,
+// files kept in memory, printer operations recorded, programs never started,
+// the program never ended. Window tests drive modal windows through onModal.
+class FakePlatform : public platform::Platform
 {
 public:
     struct Box
@@ -81,47 +55,43 @@ public:
         started.append(path);
         return startResult;
     }
-    bool createFolder(const QString &path) override { return m_real.createFolder(path); }
-    bool fileExists(const QString &path) const override { return m_real.fileExists(path); }
+    bool createFolder(const QString &path) override
+    {
+        folders.append(path);
+        return true;
+    }
+    bool fileExists(const QString &path) const override { return files.contains(path); }
     bool writeTextFile(const QString &path, const QString &text, bool replace,
                        QString &reason) override
     {
-        return m_real.writeTextFile(path, text, replace, reason);
+        if (!writeError.isEmpty() || (!replace && files.contains(path))) {
+            reason = writeError.isEmpty() ? u"File exists"_s : writeError;
+            return false;
+        }
+        files[path] = text;
+        return true;
     }
     std::unique_ptr<platform::TextPrinter> openTextPrinter() override;
     int printWindowImage(QWidget &window) override
     {
-        if (m_realPrinting)
-            return m_real.printWindowImage(window);
         if (onPrintWindow)
             onPrintWindow(window);
         ++windowPrints;
         return windowPrintError;
     }
+    QString today() const override { return u"5 December 2026"_s; }
     void showHelp(QWidget &, const QString &path, int context) override
     {
         help.append(path + u'#' + QString::number(context));
     }
-    QString today() const override { return u"5 December 2026"_s; }
     void showModal(QDialog &dialog) override
     {
-        dialog.show();
         if (onModal)
             onModal(dialog);
         else
             ADD_FAILURE() << "a modal window opened with no test to drive it";
-        dialog.close();
     }
     void endProgram() override { ++programEnds; }
-
-    // Print for real, with Qt, into a PDF file (on `paper`, when given), or
-    // on the default printer when `pdfPath` is empty.
-    void printForReal(const QString &pdfPath, const QPageLayout &paper = {})
-    {
-        m_realPrinting = true;
-        m_real.pdfPath = pdfPath;
-        m_real.paper = paper;
-    }
 
     // What the tests script and read.
     QString folder = u"/opt/orvanta"_s;
@@ -131,21 +101,20 @@ public:
     Boxes boxes;
     platform::StartResult startResult = platform::StartResult::Started;
     QStringList started;
+    QStringList folders;
+    std::map<QString, QString> files;
+    QString writeError; // what the system says when every write fails
     QStringList printed; // one entry per printer operation
     int printerFailsAt = -1; // the operation (counted from 0) that fails
-    int printerError = 482;
+    int printerError = platform::PrinterError;
     qsizetype printLength = 0; // the characters a job was told it would print
     int jobs = 0;
-    std::function<void(QDialog &)> onModal; // drives a modal dialog, then closes it
+    std::function<void(QDialog &)> onModal; // shows, drives and closes a modal window
     std::function<void(QWidget &)> onPrintWindow; // looks at a window as it is printed
     int windowPrints = 0;
     int windowPrintError = 0;
     QStringList help; // path#context of each help request
     int programEnds = 0;
-
-private:
-    PdfPlatform m_real;
-    bool m_realPrinting = false;
 };
 
 // Writes each printer operation into the platform's log, until the scripted failure.
@@ -194,5 +163,5 @@ private:
 inline std::unique_ptr<platform::TextPrinter> FakePlatform::openTextPrinter()
 {
     ++jobs;
-    return m_realPrinting ? m_real.openTextPrinter() : std::make_unique<FakeTextPrinter>(*this);
+    return std::make_unique<FakeTextPrinter>(*this);
 }

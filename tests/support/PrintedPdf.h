@@ -56,6 +56,7 @@ struct PrintedPdf
     }
 
     int pages = 0;
+    QString reading; // all the text, right-to-left words turned to reading order
     QSizeF paper; // of the first page, in points
     QList<Word> words;
     int pictures = 0;
@@ -70,6 +71,7 @@ inline PrintedPdf::PrintedPdf(const QString &path)
         tool.waitForFinished(30000);
         return QString::fromUtf8(tool.readAllStandardOutput());
     };
+    reading = run(u"pdftotext"_s, {path, u"-"_s});
     const QString pageText = run(u"pdftotext"_s, {u"-bbox"_s, path, u"-"_s});
     static const QRegularExpression page(uR"re(<page width="([\d.]+)" height="([\d.]+)">)re"_s);
     for (const QRegularExpressionMatch &match : page.globalMatch(pageText)) {

@@ -1,4 +1,8 @@
+#ifdef WINDOW_TESTS
 #include <QApplication>
+#else
+#include <QCoreApplication>
+#endif
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -36,8 +40,12 @@ int main(int argc, char *argv[])
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     qputenv("LC_ALL", "C.UTF-8");
     qInstallMessageHandler(failOnWarning);
+#ifdef WINDOW_TESTS
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+#else
+    QCoreApplication app(argc, argv);
+#endif
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
