@@ -1,7 +1,7 @@
 #include "Velkin.h"
 
-#include "Description.h"
 #include "ChoiceButton.h"
+#include "Description.h"
 #include "OptionButton.h"
 #include "Platform.h"
 #include "QuickSelection.h"

@@ -2,7 +2,6 @@
 
 #include "PlannerView.h"
 
-#include <QString>
 #include <QStringList>
 
 #include <map>
@@ -19,22 +18,14 @@ public:
         int top = 0;
         int height = 0;
     };
+    using Control = planner::Control;
 
-    void setCaption(planner::Control c, const QString &caption) override
-    {
-        controls[c].caption = caption;
-    }
-    void setControlVisible(planner::Control c, bool visible) override
-    {
-        controls[c].visible = visible;
-    }
-    void setControlEnabled(planner::Control c, bool enabled) override
-    {
-        controls[c].enabled = enabled;
-    }
-    void setControlTop(planner::Control c, int twips) override { controls[c].top = twips; }
-    void setControlHeight(planner::Control c, int twips) override { controls[c].height = twips; }
-    void focusControl(planner::Control c) override { focused = c; }
+    void setCaption(Control c, const QString &caption) override { controls[c].caption = caption; }
+    void setControlVisible(Control c, bool visible) override { controls[c].visible = visible; }
+    void setControlEnabled(Control c, bool enabled) override { controls[c].enabled = enabled; }
+    void setControlTop(Control c, int twips) override { controls[c].top = twips; }
+    void setControlHeight(Control c, int twips) override { controls[c].height = twips; }
+    void focusControl(Control c) override { focused = c; }
     QString answerText() const override { return answer; }
     void setAnswerText(const QString &text) override { answer = text; }
     void setAnswerMode(planner::AnswerMode m) override { mode = m; }
@@ -42,26 +33,27 @@ public:
     void screenShown() override { ++screensShown; }
     void closeWindow() override { ++closes; }
 
-    const ControlState &operator[](planner::Control c) { return controls[c]; }
-
+    const ControlState &operator[](Control c) { return controls[c]; }
     // Which of the controls that come and go are shown, in the order of Control.
     QString shown() const
     {
-        using enum planner::Control;
-        const std::pair<planner::Control, const char16_t *> names[] = {
-            {Frame2, u"Frame2"},     {Text1, u"Text1"},       {Command3, u"Command3"},
-            {Frame3, u"Frame3"},     {Picture1, u"Picture1"}, {Picture2, u"Picture2"},
-            {Command2, u"Command2"}, {Print, u"Print"}};
         QStringList list;
-        for (const auto &[control, name] : names) {
-            if (controls.at(control).visible)
-                list.append(QString::fromUtf16(name));
+        for (const auto &[c, name] : {std::pair{Control::Frame2, "Frame2"},
+                                      {Control::Text1, "Text1"},
+                                      {Control::Command3, "Command3"},
+                                      {Control::Frame3, "Frame3"},
+                                      {Control::Picture1, "Picture1"},
+                                      {Control::Picture2, "Picture2"},
+                                      {Control::Command2, "Command2"},
+                                      {Control::Print, "Print"}}) {
+            if (controls.at(c).visible)
+                list.append(QString::fromLatin1(name));
         }
         return list.join(u' ');
     }
 
-    std::map<planner::Control, ControlState> controls;
-    planner::Control focused = planner::Control::Form;
+    std::map<Control, ControlState> controls;
+    Control focused = Control::Form;
     QString answer;
     planner::AnswerMode mode = planner::FreeAnswer;
     int aboutBoxes = 0;

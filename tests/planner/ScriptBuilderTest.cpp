@@ -45,14 +45,30 @@ TEST(ScriptBuilder, EachPlannerBuildsAScriptTheShellCanWalk)
         const char16_t *closing; // a fixed part of the closing screen
     };
     const Planner planners[] = {
-        {PlannerTool::Presentation, 18, 3, {13, 14, 16}, u"Presenting - the Presentation Planner",
+        {PlannerTool::Presentation,
+         18,
+         3,
+         {13, 14, 16},
+         u"Presenting - the Presentation Planner",
          u"stored in the \r\n [ /srv/sales/Docs  ] directory.\r\n"},
-        {PlannerTool::Meeting, 12, 2, {}, u"Meetings - the Meeting Planner",
+        {PlannerTool::Meeting,
+         12,
+         2,
+         {},
+         u"Meetings - the Meeting Planner",
          u"in the \r\n[ /srv/sales/Docs  ] directory.\r\n\r\nTo format this file in Word - \r\n"
          u"   - menu Format --> Style Gallery --> (select a style, eg Professional Report) --> Ok"},
-        {PlannerTool::Strategy, 11, 2, {1}, u"Strategies - the Strategy Planner",
+        {PlannerTool::Strategy,
+         11,
+         2,
+         {1},
+         u"Strategies - the Strategy Planner",
          u"use as a Strategy Work Sheet.\r\n\r\nA file of the entries"},
-        {PlannerTool::PhoneCall, 10, 2, {}, u"Calls - the Phone Call Planner",
+        {PlannerTool::PhoneCall,
+         10,
+         2,
+         {},
+         u"Calls - the Phone Call Planner",
          u"\r\n[ /srv/sales/Docs  ] directory.\r\n\r\nTo format this file in Word - \r\n"}};
     for (const auto &[tool, n, naming, flush, caption, closing] : planners) {
         FakePlatform platform;
@@ -70,7 +86,8 @@ TEST(ScriptBuilder, EachPlannerBuildsAScriptTheShellCanWalk)
         for (int16_t i = 1; i <= n; ++i) {
             const Screen &screen = state.screen(i);
             EXPECT_FALSE(screen.title.isEmpty() || screen.guidance.endsWith(u'\n')) << i;
-            EXPECT_NE(screen.guidance.startsWith(u"\r\n"), std::count(flush.begin(), flush.end(), i))
+            EXPECT_NE(screen.guidance.startsWith(u"\r\n"),
+                      std::count(flush.begin(), flush.end(), i))
                 << i;
             EXPECT_EQ(isNamingTitle(screen.title), i == naming) << i;
             if (screen.title.contains(u"Key ") || screen.title.contains(u"calling")) {
@@ -97,8 +114,10 @@ TEST(ScriptBuilder, FixedLinesKeepTheirOwnWording)
         buildScript(tool, state, view, platform);
         return state.screen(screen).guidance;
     };
-    EXPECT_TRUE(guidance(PlannerTool::Presentation, 7).contains(u"What is their business objective?"));
-    EXPECT_TRUE(guidance(PlannerTool::Presentation, 8).contains(u"What is their Business Objective?"));
+    EXPECT_TRUE(
+        guidance(PlannerTool::Presentation, 7).contains(u"What is their business objective?"));
+    EXPECT_TRUE(
+        guidance(PlannerTool::Presentation, 8).contains(u"What is their Business Objective?"));
     EXPECT_TRUE(guidance(PlannerTool::Presentation, 10)
                     .endsWith(u"\r\n\r\n     -  Strong Opening Statement to get attention.\r\n"
                               u"     -  A summary of what topics the presentation will cover."

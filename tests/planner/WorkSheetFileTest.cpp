@@ -83,9 +83,9 @@ TEST_F(SavingToDocs, APlanReplacesOnlyItsOwnSheet)
     state = PlannerState(); // the program started again, the first plan made anew
     save(first, u"Q1 again"_s);
 
-    EXPECT_EQ(asked(), QStringList({u"Meeting with ACME Co.doc"_s, u"Meeting with ACME Co.doc"_s,
-                                    u"Meeting with ACME Co (2).doc"_s,
-                                    u"Meeting with ACME Co (3).doc"_s}));
+    EXPECT_EQ(asked(),
+              QStringList({u"Meeting with ACME Co.doc"_s, u"Meeting with ACME Co.doc"_s,
+                           u"Meeting with ACME Co (2).doc"_s, u"Meeting with ACME Co (3).doc"_s}));
     EXPECT_EQ(file(u"Meeting with ACME Co.doc"_s), u"Q1 plan, edited" + PostMortem);
     EXPECT_EQ(file(u"Meeting with ACME Co (2).doc"_s), u"Q2 plan" + PostMortem);
     EXPECT_EQ(file(u"Meeting with ACME Co (3).doc"_s), u"Q1 again" + PostMortem);

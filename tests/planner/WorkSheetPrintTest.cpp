@@ -60,18 +60,21 @@ TEST_F(PrintLayout, TheSectionsOfAMeetingUnderADatedHeading)
                            u"line "_s}));
     const std::vector<QStringList> printed = sections();
     ASSERT_EQ(printed.size(), 9u);
-    EXPECT_EQ(printed[0], QStringList({u"line Meeting - Name.\r\n"_s, u"size 11"_s,
-                                       u"line Budget review\r\n"_s}));
-    EXPECT_EQ(printed[1], QStringList({u"line Meeting - Where and When.\r\n"_s, u"size 11"_s,
-                                       u"line Room 4\r\nMonday\r\n"_s, u"size 11"_s, Rule}));
+    EXPECT_EQ(
+        printed[0],
+        QStringList({u"line Meeting - Name.\r\n"_s, u"size 11"_s, u"line Budget review\r\n"_s}));
+    EXPECT_EQ(printed[1],
+              QStringList({u"line Meeting - Where and When.\r\n"_s, u"size 11"_s,
+                           u"line Room 4\r\nMonday\r\n"_s, u"size 11"_s, Rule}));
     EXPECT_EQ(printed[4][0], u"line Second Key Attendee.\r\n"); // 6 and 8 left empty
     EXPECT_EQ(printed[7][0], u"line General Notes.\r\n");
-    EXPECT_EQ(printed[7].mid(1),
-              QStringList({u"size 11"_s, u"line \r\n"_s, u"size 11"_s, Rule, u"line "_s,
-                           u"line "_s}));
-    EXPECT_EQ(printed[8], QStringList({u"line Post-mortem - Was it successful and what can be "
-                                       u"improved for next time?"_s,
-                                       u"finish"_s}));
+    EXPECT_EQ(
+        printed[7].mid(1),
+        QStringList({u"size 11"_s, u"line \r\n"_s, u"size 11"_s, Rule, u"line "_s, u"line "_s}));
+    EXPECT_EQ(printed[8],
+              QStringList({u"line Post-mortem - Was it successful and what can be "
+                           u"improved for next time?"_s,
+                           u"finish"_s}));
 
     // The job is told beforehand how much it prints, so that it can show how far it has got.
     qsizetype length = 0;

@@ -1,58 +1,43 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QAccessible>
+#include <QLabel>
 #include <QTest>
-#include <QWidget>
 
-#include <functional>
-
-// Presses the control as an assistive tool does, through its accessible
-// action. True when the call came back before `opened` held, and `opened`
-// held soon after: the tool is never kept waiting by what the press opens.
+// Presses the control through its accessible action, as an assistive tool does:
+// true when the call came back before `opened` held, and `opened` held soon after.
 inline bool pressReturnsAtOnce(QWidget *control, const std::function<bool()> &opened)
 {
-    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
-    if (!accessible || !accessible->actionInterface())
-        return false;
-    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    const bool returnedFirst = !opened();
-    return returnedFirst && QTest::qWaitFor(opened, 2000);
+    QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
+    return !opened() && QTest::qWaitFor(opened, 2000);
 }
 
-#include <QAbstractButton>
-#include <QLabel>
-#include <QStringList>
-
-// What a screen reader finds wrong in the window as it shows now: controls that take the
-// focus but have no name or role, buttons named otherwise than their captions read
-// (unless they were given a name of their own), and labels named otherwise than the
-// text they show. Each entry is "objectName: what".
+// What a screen reader finds wrong in the window as it shows now: controls that
+// take the focus with no name or role, and labels and buttons named otherwise
+// than the text they show (but buttons with names of their own).
 inline QStringList accessibilityFaults(QWidget *window)
 {
     QStringList faults;
     std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *node) {
         for (int i = 0; i < node->childCount(); ++i) {
             QAccessibleInterface *child = node->child(i);
-            if (!child || child->state().invisible)
-                continue;
-            auto *widget = qobject_cast<QWidget *>(child->object());
+            const auto *widget = qobject_cast<QWidget *>(child->object());
             const QString name = child->text(QAccessible::Name);
-            const QString id = widget ? widget->objectName() : QStringLiteral("?");
-            if (child->state().focusable) {
-                if (name.trimmed().isEmpty())
-                    faults.append(id + u": no name");
-                if (child->role() == QAccessible::NoRole || child->role() == QAccessible::Client)
-                    faults.append(id + u": no role");
-            }
-            auto *label = qobject_cast<QLabel *>(widget);
-            if (label && !label->text().isEmpty() && name != label->text())
-                faults.append(id + u": named \"" + name + u"\" for its text");
-            auto *button = qobject_cast<QAbstractButton *>(widget);
-            if (button && button->accessibleName().isEmpty()) {
-                const QString caption = button->text().remove(u'&').replace(u'\n', u' ');
-                if (name != caption)
-                    faults.append(id + u": named \"" + name + u"\" for \"" + caption + u'"');
-            }
+            const auto *label = qobject_cast<const QLabel *>(widget);
+            const auto *button = qobject_cast<const QAbstractButton *>(widget);
+            QString shows = label ? label->text() : QString();
+            if (button && button->accessibleName().isEmpty())
+                shows = button->text().remove(u'&').replace(u'\n', u' ');
+            if (child->state().invisible)
+                continue;
+            if (child->state().focusable
+                && (name.trimmed().isEmpty() || child->role() == QAccessible::Client))
+                faults.append(widget->objectName() + u": no name or role");
+            if (!shows.isEmpty() && name != shows)
+                faults.append(widget->objectName() + u": named \"" + name + u"\" for \"" + shows
+                              + u'"');
             walk(child);
         }
     };
@@ -65,5 +50,5 @@ inline QString accessibleText(QWidget *control)
 {
     QAccessibleTextInterface *text =
         QAccessible::queryAccessibleInterface(control)->textInterface();
-    return text ? text->text(0, text->characterCount()) : QString();
+    return text->text(0, text->characterCount());
 }

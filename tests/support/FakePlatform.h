@@ -37,12 +37,10 @@ public:
             return platform::Ok;
         if (answerAtRandom)
             return answerAtRandom();
-        if (answers.empty()) {
-            ADD_FAILURE() << "unexpected question: " << text.toStdString();
-            return platform::No;
-        }
-        const int answer = answers.front();
-        answers.pop_front();
+        EXPECT_FALSE(answers.empty()) << "unexpected question: " << text.toStdString();
+        const int answer = answers.empty() ? platform::No : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
         return answer;
     }
     QString programFolder() const override
@@ -64,10 +62,9 @@ public:
     bool writeTextFile(const QString &path, const QString &text, bool replace,
                        QString &reason) override
     {
-        if (!writeError.isEmpty() || (!replace && files.contains(path))) {
-            reason = writeError.isEmpty() ? u"File exists"_s : writeError;
+        reason = !writeError.isEmpty() ? writeError : u"File exists"_s;
+        if (!writeError.isEmpty() || (!replace && files.contains(path)))
             return false;
-        }
         files[path] = text;
         return true;
     }
@@ -86,10 +83,9 @@ public:
     }
     void showModal(QDialog &dialog) override
     {
+        EXPECT_TRUE(onModal) << "a modal window opened with no test to drive it";
         if (onModal)
             onModal(dialog);
-        else
-            ADD_FAILURE() << "a modal window opened with no test to drive it";
     }
     void endProgram() override { ++programEnds; }
 
@@ -133,31 +129,21 @@ public:
     void setFontSize(double points) override { record(u"size " + QString::number(points)); }
     void printLine(const QString &text) override { record(u"line " + text); }
     void printStay(const QString &text) override { record(u"stay " + text); }
-    int currentY() const override { return m_y; }
-    void setCurrentY(int twips) override
-    {
-        if (record(u"y " + QString::number(twips)))
-            m_y = twips;
-    }
-    int finish() override
-    {
-        record(u"finish"_s);
-        return m_error;
-    }
+    int currentY() const override { return 240; } // a line below the top, after the first rule
+    void setCurrentY(int twips) override { record(u"y " + QString::number(twips)); }
+    int finish() override { return record(u"finish"_s) ? 0 : m_platform.printerError; }
 
 private:
     bool record(const QString &operation)
     {
-        if (m_error == 0 && int(m_platform.printed.size()) == m_platform.printerFailsAt)
-            m_error = m_platform.printerError;
-        if (m_error == 0)
+        m_failed = m_failed || m_platform.printed.size() == m_platform.printerFailsAt;
+        if (!m_failed)
             m_platform.printed.append(operation);
-        return m_error == 0;
+        return !m_failed;
     }
 
     FakePlatform &m_platform;
-    int m_y = 240; // a line below the top, as after the first rule line
-    int m_error = 0;
+    bool m_failed = false;
 };
 
 inline std::unique_ptr<platform::TextPrinter> FakePlatform::openTextPrinter()

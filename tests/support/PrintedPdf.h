@@ -1,16 +1,15 @@
 #pragma once
 
 #include <QImage>
-#include <QList>
 #include <QProcess>
 #include <QRectF>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include <algorithm>
+#include <gtest/gtest.h>
 
-// A printed PDF file read back with poppler's tools: its pages, its paper,
-// each word and where it lies and in what ink, and how many pictures it holds.
+// A printed PDF file read back with poppler's tools: its pages, its paper, its
+// text, each word and where it lies and in what ink, and how many pictures it holds.
 struct PrintedPdf
 {
     struct Word
@@ -19,7 +18,30 @@ struct PrintedPdf
         QRectF box; // in points, from the top left of the paper
     };
 
-    explicit PrintedPdf(const QString &path);
+    explicit PrintedPdf(const QString &path)
+    {
+        reading = run(u"pdftotext"_s, {path, u"-"_s});
+        const QString boxes = run(u"pdftotext"_s, {u"-bbox"_s, path, u"-"_s});
+        static const QRegularExpression page(uR"re(<page width="([\d.]+)" height="([\d.]+)">)re"_s);
+        for (const QRegularExpressionMatch &m : page.globalMatch(boxes))
+            paper = pages++ ? paper : QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
+        static const QRegularExpression word(
+            uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_s);
+        for (const QRegularExpressionMatch &m : word.globalMatch(boxes)) {
+            const QString text =
+                m.captured(5).replace(u"&apos;"_s, u"'"_s).replace(u"&amp;"_s, u"&"_s);
+            words.append({text,
+                          QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                 QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+        }
+        // Two heading lines, then a line for each picture and each picture's mask.
+        for (const QString &line : run(u"pdfimages"_s, {u"-list"_s, path}).split(u'\n').mid(2))
+            pictures += line.split(u' ', Qt::SkipEmptyParts).value(2) == u"image";
+        const QTemporaryDir folder;
+        run(u"pdftoppm"_s,
+            {u"-r"_s, u"72"_s, u"-png"_s, u"-singlefile"_s, path, folder.filePath(u"page"_s)});
+        shown = QImage(folder.filePath(u"page.png"_s)).convertToFormat(QImage::Format_RGB32);
+    }
 
     // The words in reading order, a blank between each two.
     QString text() const
@@ -36,8 +58,7 @@ struct PrintedPdf
             return word.text == text && area.contains(word.box.center());
         });
     }
-
-    // Whether the ink of the word, where it is printed, has a colour rather than a grey.
+    // Whether the word's ink, where it is printed, has a colour rather than a grey.
     bool inColour(QStringView text) const
     {
         for (const Word &word : words) {
@@ -45,9 +66,7 @@ struct PrintedPdf
             for (int y = area.top(); word.text == text && y <= area.bottom(); ++y) {
                 for (int x = area.left(); x <= area.right(); ++x) {
                     const QColor ink = shown.pixelColor(x, y);
-                    if (std::max({ink.red(), ink.green(), ink.blue()})
-                            - std::min({ink.red(), ink.green(), ink.blue()})
-                        > 32)
+                    if (ink.saturation() > 32 && ink.value() > 32)
                         return true;
                 }
             }
@@ -55,46 +74,18 @@ struct PrintedPdf
         return false;
     }
 
+    static QString run(const QString &program, const QStringList &arguments)
+    {
+        QProcess tool;
+        tool.start(program, arguments);
+        EXPECT_TRUE(tool.waitForFinished(60000)) << program.toStdString();
+        return QString::fromUtf8(tool.readAllStandardOutput());
+    }
+
     int pages = 0;
-    QString reading; // all the text, right-to-left words turned to reading order
     QSizeF paper; // of the first page, in points
+    QString reading; // all the text, right-to-left words turned to reading order
     QList<Word> words;
     int pictures = 0;
     QImage shown; // the first page, a pixel to a point
 };
-
-inline PrintedPdf::PrintedPdf(const QString &path)
-{
-    const auto run = [](const QString &program, const QStringList &arguments) {
-        QProcess tool;
-        tool.start(program, arguments);
-        tool.waitForFinished(30000);
-        return QString::fromUtf8(tool.readAllStandardOutput());
-    };
-    reading = run(u"pdftotext"_s, {path, u"-"_s});
-    const QString pageText = run(u"pdftotext"_s, {u"-bbox"_s, path, u"-"_s});
-    static const QRegularExpression page(uR"re(<page width="([\d.]+)" height="([\d.]+)">)re"_s);
-    for (const QRegularExpressionMatch &match : page.globalMatch(pageText)) {
-        if (pages++ == 0)
-            paper = QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble());
-    }
-    static const QRegularExpression word(
-        uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_s);
-    for (const QRegularExpressionMatch &match : word.globalMatch(pageText)) {
-        QString text = match.captured(5);
-        text.replace(u"&apos;"_s, u"'"_s).replace(u"&quot;"_s, u"\""_s);
-        text.replace(u"&lt;"_s, u"<"_s).replace(u"&gt;"_s, u">"_s).replace(u"&amp;"_s, u"&"_s);
-        words.append({text,
-                      QRectF(QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()),
-                             QPointF(match.captured(3).toDouble(), match.captured(4).toDouble()))});
-    }
-    // Two heading lines, then a line for each picture and each picture's mask.
-    const QStringList images =
-        run(u"pdfimages"_s, {u"-list"_s, path}).split(u'\n', Qt::SkipEmptyParts).mid(2);
-    for (const QString &line : images)
-        pictures += line.split(u' ', Qt::SkipEmptyParts).value(2) == u"image";
-    const QTemporaryDir folder;
-    run(u"pdftoppm"_s,
-        {u"-r"_s, u"72"_s, u"-png"_s, u"-singlefile"_s, path, folder.filePath(u"page"_s)});
-    shown = QImage(folder.filePath(u"page.png"_s)).convertToFormat(QImage::Format_RGB32);
-}

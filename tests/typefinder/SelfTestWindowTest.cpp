@@ -14,7 +14,8 @@ TEST_F(SelfTestWindow, ChartsTheCountsAndTheResultSelectsItsSteps)
     click({"Option2"});
     runTest([&](QDialog &test) {
         ++opened;
-        EXPECT_EQ(line(test), u"1 of 24 questions - click the answer that best suits the person at WORK.");
+        EXPECT_EQ(line(test),
+                  u"1 of 24 questions - click the answer that best suits the person at WORK.");
         answerLetters(test, u"IIIIIIIIIIEEEEEEEEFFFFDD");
         EXPECT_FALSE(find(&test, "Label1")->isVisible() || find(&test, "Command2_1")->isVisible());
         EXPECT_TRUE(find(&test, "Frame2")->isVisible() && find(&test, "Command3")->isVisible());
@@ -52,10 +53,12 @@ TEST_F(SelfTestWindow, ClosingHalfWayOrOnlyDontKnowGivesNoResult)
         EXPECT_EQ(find<QPushButton>(&test, "Command2_1")->text(), u"Likes facts and figures");
         answerLetters(test, QString(24, u'-'));
         EXPECT_FALSE(test.isVisible()); // it closed itself after the message
-        EXPECT_TRUE(line(test).startsWith(u"24 of 24")); // never above 24, behind the message either
+        EXPECT_TRUE(
+            line(test).startsWith(u"24 of 24")); // never above 24, behind the message either
     });
-    EXPECT_EQ(platform.boxes, (FakePlatform::Boxes{{u"Only 'Don't Know' answers were selected."_s,
-                                                    48, u"Velkin"_s}}));
+    EXPECT_EQ(
+        platform.boxes,
+        (FakePlatform::Boxes{{u"Only 'Don't Know' answers were selected."_s, 48, u"Velkin"_s}}));
     EXPECT_EQ(selection(), u"Option1 Option8");
     EXPECT_EQ(showing(), unchanged);
 }
