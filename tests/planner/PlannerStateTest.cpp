@@ -1,4 +1,5 @@
 #include "PlannerState.h"
+#include "WorkSheet.h"
 
 #include <gtest/gtest.h>
 
@@ -8,43 +9,45 @@ namespace {
 
 TEST(PlannerState, NamingTitlesMatchExactlyAndStartingAToolKeepsTheName)
 {
-    for (const char16_t *title : {u"Presentation - Title.", u"Meeting - Name.", u"Task - Name.",
-                                  u"Phone Call - Description."})
-        EXPECT_TRUE(isNamingTitle(QString::fromUtf16(title)));
-    for (const char16_t *title :
-         {u"Meeting - Name", u"meeting - name.", u" Meeting - Name.", u"Meeting - Name. ", u""})
-        EXPECT_FALSE(isNamingTitle(QString::fromUtf16(title)));
+    for (const QString &title :
+         {u"Presentation - Title."_s, u"Task - Name."_s, u"Phone Call - Description."_s})
+        EXPECT_TRUE(isNamingTitle(title));
+    for (const QString &title : {u"Meeting - Name"_s, u"meeting - name."_s, u" Meeting - Name."_s})
+        EXPECT_FALSE(isNamingTitle(title));
     PlannerState state;
     state.script.fill({u"title"_s, u"guidance"_s, TrueFlag, u"answer"_s});
-    state.currentScreen = 7;
-    state.screenEnd = 13;
     state.workName = u"Budget review"_s;
     state.startTool(PlannerTool::PhoneCall);
     EXPECT_EQ(std::tuple(state.currentScreen, state.screenEnd, state.activeTool),
               std::tuple(1, 0, 4));
-    EXPECT_EQ(state.toolName, u"The Phone Call Planner");
-    EXPECT_EQ(state.workName, u"Budget review");
-    for (int16_t i = 1; i < PlannerState::Capacity; ++i) {
-        const Screen &s = state.screen(i);
-        EXPECT_TRUE(s.title.isEmpty() && s.guidance.isEmpty() && s.answer.isEmpty()) << i;
-    }
-    EXPECT_EQ(state.screen(0).answer, u"answer"); // entry 0 is never part of a script
+    EXPECT_EQ(QString(state.toolName + state.workName), u"The Phone Call PlannerBudget review");
+    for (int16_t i = 1; i < PlannerState::Capacity; ++i)
+        EXPECT_EQ(state.screen(i).title + state.screen(i).guidance + state.screen(i).answer, u"");
 }
 
-// The sheet and the printout list the naming screen first, then what follows it, optional
-// sections only when answered.
-TEST(PlannerState, ListedScreensStartAtTheNamingScreen)
+// The sheet lists the naming screen, then each later screen but the closing one,
+// optional sections only when answered and without their marking blank.
+TEST(WorkSheet, TheMeetingExample)
 {
     PlannerState state;
     state.startTool(PlannerTool::Meeting);
-    for (int16_t i = 1; i <= 6; ++i)
-        state.screen(i).title = i == 4 || i == 5 ? u" Optional"_s : u"Required"_s;
-    state.screen(5).answer = u"kept"_s;
-    EXPECT_EQ(listedScreens(state, 7), (std::vector<int16_t>{2, 3, 5, 6}));
-    EXPECT_EQ(listedScreens(state, 4), (std::vector<int16_t>{2, 3}));
-    EXPECT_EQ(listedScreens(state, 2), (std::vector<int16_t>{2})); // the naming screen always
-    state.activeTool = int16_t(PlannerTool::Presentation);
-    EXPECT_EQ(listedScreens(state, 7), (std::vector<int16_t>{3, 5, 6}));
+    int16_t i = 0;
+    for (const auto &[title, answer] : {std::pair{u" The Meeting Planner", u"ignored"},
+                                        {u"Meeting - Name.", u"Budget review"},
+                                        {u"Meeting - Where and When.", u"Room 4,\r\nMonday 10:00"},
+                                        {u" Key Attendee.", u"Mr Okafor"},
+                                        {u" Other Attendees.", u""},
+                                        {u"Background Research.", u""},
+                                        {u"The Meeting Planner is finished", u"never"}})
+        state.screen(++i) = {QString::fromUtf16(title), {}, FalseFlag, QString::fromUtf16(answer)};
+    state.screenEnd = 8;
+    state.currentScreen = 7;
+    EXPECT_EQ(workSheetText(state),
+              u"\r\nMEETING - NAME.\r\n\r\nBudget review\r\n\r\nMEETING - WHERE AND WHEN."
+              u"\r\n\r\nRoom 4,\r\nMonday 10:00\r\n\r\nKEY ATTENDEE.\r\n\r\nMr Okafor"
+              u"\r\n\r\nBACKGROUND RESEARCH.\r\n\r\n");
+    state.activeTool = int16_t(PlannerTool::Presentation); // whose naming screen is 3
+    EXPECT_TRUE(workSheetText(state).startsWith(u"\r\nMEETING - WHERE AND WHEN.\r\n\r\nRoom 4,"));
 }
 
 } // namespace

@@ -84,7 +84,7 @@ TEST_F(RandomUse, ThePlannerKeepsItsRulesWhateverTheUserDoes)
              }},
             {20,
              [this] {
-                 user.pressKey(RandomUser::keyTarget(window.get()));
+                 user.pressKey(window.get());
              }},
             {10, inBox([this] { user.type(box(), user.text()); })},
             {6, inBox([this] { user.paste(box()); })},

@@ -110,9 +110,13 @@ protected:
         }
         return list.join(u' ');
     }
+    static QString shown(const QWidget *parent, std::initializer_list<const char *> names)
+    {
+        return which(parent, names, [](const QWidget *w) { return w->isVisible(); });
+    }
     QString shown(std::initializer_list<const char *> names) const
     {
-        return which(window.get(), names, [](const QWidget *w) { return w->isVisible(); });
+        return shown(window.get(), names);
     }
 
     // Shows each modal window the program opens, lets `drive` work it, then

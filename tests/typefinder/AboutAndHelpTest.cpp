@@ -1,8 +1,5 @@
 #include "VelkinWindow.h"
 
-#include "Accessibility.h"
-
-#include "AboutText.h"
 #include "HelpViewer.h"
 
 #include <QCoreApplication>
@@ -22,43 +19,6 @@ TEST_F(AboutAndHelp, HelpOpensTheProgramsHelpFileAtItsContents)
         platform.help,
         QStringList({u"/opt/orvanta/Velkin.hlp#1"_s, u"/media/stick/Velkin//Velkin.hlp#1"_s}));
     EXPECT_TRUE(platform.boxes.empty());
-}
-
-// A screen reader finds every control named, reads the panels' whole text, and
-// each press through its interface returns before what it opens.
-TEST_F(AboutAndHelp, EveryStateReadsWellToAScreenReader)
-{
-    EXPECT_EQ(accessibilityFaults(window.get()), QStringList());
-    QString about;
-    onModal([&](QDialog &dialog) {
-        EXPECT_EQ(accessibilityFaults(&dialog), QStringList()); // About, or the questions
-        if (dialog.objectName() == u"frmAbout") {
-            about = find<QLabel>(&dialog, "Label1")->text();
-            return;
-        }
-        answerLetters(dialog, u"DDDDDDDDDDDDIIIIIIIIIIII");
-        EXPECT_EQ(accessibilityFaults(&dialog), QStringList()); // the results
-        EXPECT_EQ(find(&dialog, "Frame1_3")->accessibleName(), u"Details 12");
-        platform.answers = {platform::No};
-        EXPECT_TRUE(pressReturnsAtOnce(find(&dialog, "Command3"),
-                                       [&] { return platform.boxes.size() == 1; }));
-        click(&dialog, "Frame1_3");
-        EXPECT_EQ(accessibilityFaults(&dialog), QStringList());
-        auto *traits = find<QPlainTextEdit>(&dialog, "Label2");
-        EXPECT_EQ(accessibleText(traits), traits->toPlainText());
-    });
-    EXPECT_TRUE(pressReturnsAtOnce(find("Command1_1"), [&] { return !about.isEmpty(); }));
-    EXPECT_EQ(about, typefinder::aboutText().replace(u"\r\n"_s, u"\n"_s));
-    EXPECT_TRUE(pressReturnsAtOnce(find("Command1_2"), [&] { return platform.help.size() == 1; }));
-    EXPECT_TRUE(pressReturnsAtOnce(find("Option8"), [&] { return values.testResult == u"I"; }));
-    click({"Command2", "Option2", "Option4", "Option5"});
-    auto *panel = find<QPlainTextEdit>("Label4");
-    EXPECT_EQ(accessibilityFaults(window.get()), QStringList());
-    EXPECT_EQ(accessibleText(panel), panel->toPlainText());
-    platform.answers = {platform::No};
-    EXPECT_TRUE(pressReturnsAtOnce(find("Command3"), [&] { return platform.boxes.size() == 2; }));
-    click({"Command4"});
-    EXPECT_TRUE(accessibleText(panel).startsWith(u" Some ''Friendly''  type  personality  traits"));
 }
 
 // The help file the build lays beside the programs: each link of its contents

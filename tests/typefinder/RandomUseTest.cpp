@@ -21,7 +21,7 @@ protected:
             for (int n = user.below(test ? 120 : 4); n > 0 && dialog.isVisible() && !HasFailure();
                  --n) {
                 if (user.chance(0.2))
-                    user.pressKey(RandomUser::keyTarget(&dialog));
+                    user.pressKey(&dialog);
                 else
                     user.clickButton(&dialog, [](QAbstractButton *b) {
                         return b->objectName().startsWith(u"Command2_") ? 8 : 1;
@@ -78,7 +78,7 @@ TEST_F(RandomUse, TheTypeFinderKeepsItsRulesWhateverTheUserDoes)
              }},
             {30,
              [this] {
-                 user.pressKey(RandomUser::keyTarget(window.get()));
+                 user.pressKey(window.get());
              }},
             {5,
              [this] {

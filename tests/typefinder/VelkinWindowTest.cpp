@@ -1,5 +1,7 @@
 #include "VelkinWindow.h"
 
+#include "AboutText.h"
+#include "Accessibility.h"
 #include "Description.h"
 #include "QuickSelection.h"
 
@@ -71,8 +73,10 @@ TEST_F(QuickSelection, TheSameAnswerAgainOrANewAudience)
 }
 
 // The keyboard alone chooses who and how, by any arrow, reads the description and
-// traits, and runs the test, whose every question and result a screen reader hears.
-TEST_F(QuickSelection, TheKeyboardAloneFindsATypeAndRunsTheTest)
+// traits, and runs the test. A screen reader finds every control named and every
+// panel's whole text, hears every question and result, and each press through its
+// interface returns before what it opens.
+TEST_F(QuickSelection, TheKeyboardAndAScreenReaderReachEverything)
 {
     const auto arrows = [](std::initializer_list<Qt::Key> keys) { // where the focus goes
         QString path = focused();
@@ -82,6 +86,7 @@ TEST_F(QuickSelection, TheKeyboardAloneFindsATypeAndRunsTheTest)
         }
         return path;
     };
+    EXPECT_EQ(accessibilityFaults(window.get()), QStringList());
     EXPECT_EQ(arrows({Qt::Key_Down, Qt::Key_Right, Qt::Key_Up}),
               u"Option1 Option2 Option7 Option2"); // a Work Associate
     key(Qt::Key_Tab);
@@ -92,31 +97,51 @@ TEST_F(QuickSelection, TheKeyboardAloneFindsATypeAndRunsTheTest)
     EXPECT_EQ(selection(), u"Option2 Option3");
     key(Qt::Key_Space);
     expectPanel(u" MAIN TYPE:  'In Charge'  person.", u"In Charge type, a Work Associate");
+    auto *panel = find<QPlainTextEdit>("Label4");
+    EXPECT_EQ(accessibleText(panel), panel->toPlainText());
+    EXPECT_EQ(accessibilityFaults(window.get()), QStringList());
     for (int i = 0; i < 3; ++i) // Clear, Print, Traits
         key(Qt::Key_Tab);
     key(Qt::Key_Space);
-    QTRY_COMPARE(find("Label4")->accessibleName(), u"In Charge type traits");
+    QTRY_COMPARE(panel->accessibleName(), u"In Charge type traits");
     EXPECT_EQ(focused(), u"Label4");
+    platform.answers = {platform::No, platform::No};
+    EXPECT_TRUE(pressReturnsAtOnce(find("Command3"), [&] { return platform.boxes.size() == 1; }));
 
-    onModal([&](QDialog &test) { // the test window has the focus of its own
+    QString about;
+    onModal([&](QDialog &dialog) { // the window opened has the focus of its own
+        EXPECT_EQ(accessibilityFaults(&dialog), QStringList()); // About, or the questions
+        if (dialog.objectName() == u"frmAbout") {
+            about = find<QLabel>(&dialog, "Label1")->text();
+            return;
+        }
         const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-            QTest::keyClick(test.focusWidget(), key, modifiers);
-            return test.focusWidget()->objectName();
+            QTest::keyClick(dialog.focusWidget(), key, modifiers);
+            return dialog.focusWidget()->objectName();
         };
         const QWidget *previous = nullptr; // each question's answers are new to a screen reader
         for (int q = 1; q <= 24; ++q) {
-            EXPECT_EQ(test.focusWidget(), find(&test, "Command2_1")) << q;
-            EXPECT_NE(std::exchange(previous, test.focusWidget()), test.focusWidget());
+            EXPECT_EQ(dialog.focusWidget(), find(&dialog, "Command2_1")) << q;
+            EXPECT_NE(std::exchange(previous, dialog.focusWidget()), dialog.focusWidget());
             EXPECT_TRUE(
                 previous->accessibleDescription().startsWith(QString::number(q) + u" of 24"));
             press(Qt::Key_Space);
         }
-        EXPECT_EQ(test.focusWidget()->accessibleDescription(), // Finished tells the counts
+        EXPECT_EQ(accessibilityFaults(&dialog), QStringList()); // the results
+        EXPECT_EQ(dialog.focusWidget()->accessibleDescription(), // Finished tells the counts
                   u"Results: In Charge 5, Enthusiastic 7, Friendly 7, Details 5");
+        EXPECT_TRUE(pressReturnsAtOnce(find(&dialog, "Command3"),
+                                       [&] { return platform.boxes.size() == 2; }));
         for (int i = 0; i < 6 && !press(Qt::Key_Tab).startsWith(u"Frame1_"); ++i) { } // to a bar
         EXPECT_EQ(press(Qt::Key_Space), u"Label2"); // its traits
+        EXPECT_EQ(accessibleText(dialog.focusWidget()),
+                  find<QPlainTextEdit>(&dialog, "Label2")->toPlainText());
         press(Qt::Key_F, Qt::AltModifier);
     });
+    EXPECT_TRUE(pressReturnsAtOnce(find("Command1_1"), [&] { return !about.isEmpty(); }));
+    EXPECT_EQ(about, typefinder::aboutText().replace(u"\r\n"_s, u"\n"_s));
+    EXPECT_TRUE(pressReturnsAtOnce(find("Command1_2"), [&] { return platform.help.size() == 1; }));
+    find("Label4")->setFocus();
     key(Qt::Key_Tab); // from the panel to Clear, which goes back to the answer given
     key(Qt::Key_Space);
     EXPECT_EQ(focused(), u"Option5");
