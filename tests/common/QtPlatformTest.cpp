@@ -1,14 +1,21 @@
-#include "QtPlatform.h"
+// The platform for real: files written, and work sheets printed into PDF files.
+#include "PlannerState.h"
+#include "WorkSheetPrint.h"
+
+#include "PrintedPdf.h"
+#include "WindowTest.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
+#include <QTimer>
 
 #include <csignal>
 #include <sys/resource.h>
+
+using namespace planner;
 
 namespace {
 
@@ -79,6 +86,93 @@ TEST_F(WritingFiles, ALinkIsNeverFollowedAndAFailureSaysWhy)
     blocker.close();
     EXPECT_EQ(write(u"Budget.doc"_s, u"Sheet"_s), u"Not a directory");
     EXPECT_EQ(contents(folder.filePath(u"Docs"_s)), "Mine");
+}
+
+// A sheet of these answers, each under a title "Section n", printed for real into a PDF file.
+int printed(const QString &pdf, const QStringList &answers)
+{
+    RealPrinting platform;
+    platform.printForReal(pdf);
+    PlannerState state;
+    state.startTool(PlannerTool::Meeting);
+    state.screen(2) = {u"Meeting - Name."_s, {}, TrueFlag, u"Budget"_s};
+    state.screenEnd = 3;
+    for (const QString &answer : answers)
+        state.screen(state.screenEnd++) = {u"Section"_s, {}, TrueFlag, answer};
+    const std::unique_ptr<platform::TextPrinter> printer = platform.openTextPrinter();
+    layOutWorkSheet(state, u"5 December 2026"_s, *printer);
+    return printer->finish();
+}
+
+// Every answer reads back in order, in any script, within the printable width,
+// over more than one page, each line in its size (16, 14 and 11 points).
+TEST(PrintingAnyScript, EveryAnswerReadsBackInOrderWithinThePrintableWidth)
+{
+    const QTemporaryDir folder;
+    const QString pdf = folder.filePath(u"sheet.pdf"_s);
+    QStringList items;
+    for (int i = 1; i <= 70; ++i)
+        items.append(u"Item " + QString::number(i));
+    const QStringList answers = {
+        u"\u0627\u062c\u062a\u0645\u0627\u0639 \u0627\u0644\u0645\u064a\u0632\u0627\u0646\u064a\u0629"_s,
+        u"\u0e01\u0e32\u0e23\u0e1b\u0e23\u0e30\u0e0a\u0e38\u0e21\u0e07\u0e1a\u0e1b\u0e23\u0e30\u0e21\u0e32\u0e13"_s,
+        u"\u9884\u7b97\u4f1a\u8bae\u5728\u661f\u671f\u4e00\u4e3e\u884c\u3002"_s.repeated(
+            12), // no blank
+        u"Abcdefghij "_s.repeated(30), items.join(u"\r\n")};
+    ASSERT_EQ(printed(pdf, answers), 0);
+    // Read without blanks and line ends, which wrapping moves.
+    const PrintedPdf pages(pdf);
+    EXPECT_GE(pages.pages, 2);
+    const QString text = pages.reading.normalized(QString::NormalizationForm_KC)
+                             .remove(QRegularExpression(u"\\s"_s));
+    qsizetype from = 0;
+    for (QString answer : answers) {
+        from = text.indexOf(answer.remove(QRegularExpression(u"\\s"_s)), from);
+        EXPECT_GE(from, 0) << answer.toStdString();
+    }
+    QPrinter printer;
+    const QRectF printable = printer.pageLayout().paintRectPoints();
+    std::map<QString, double> height; // of each word's first box
+    for (const PrintedPdf::Word &word : pages.words) {
+        EXPECT_TRUE(word.box.left() >= printable.left() - 0.5
+                    && word.box.right() <= printable.right() + 0.5);
+        height.try_emplace(word.text, word.box.height());
+    }
+    EXPECT_NEAR(height[u"Planner"_s] / height[u"Budget"_s], 16.0 / 11, 0.1);
+    EXPECT_NEAR(height[u"Section"_s] / height[u"Budget"_s], 14.0 / 11, 0.1);
+    EXPECT_NEAR(height[u"Printed:"_s], height[u"Budget"_s], 0.5);
+}
+
+// A long job shows its progress, and Cancel ends it as a cancelled print dialog does.
+TEST(PrintingAnyScript, ALongJobShowsItsProgressAndCanBeCancelled)
+{
+    const QTemporaryDir folder;
+    QString shown;
+    QTimer cancel; // the first events let through come from the dialog, once it is on show
+    cancel.setSingleShot(true);
+    cancel.callOnTimeout([&shown] {
+        auto *progress = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+        shown = progress ? progress->labelText() : u"no dialog"_s;
+        QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+    });
+    cancel.start(0);
+    EXPECT_EQ(printed(folder.filePath(u"sheet.pdf"_s), {u"Abcdefghij "_s.repeated(100000)}),
+              platform::CancelledError);
+    EXPECT_EQ(shown, u"Printing the Work Sheet...");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// Without a printer Qt would quietly write a PDF file somewhere; each job fails instead.
+TEST(NoPrinter, EveryJobFailsWithTheNumberTheUserIsTold)
+{
+    const QByteArray server = qgetenv("CUPS_SERVER");
+    qputenv("CUPS_SERVER", "/nowhere/cups.sock");
+    RealPrinting platform;
+    platform.printForReal({});
+    QWidget window;
+    EXPECT_EQ(platform.openTextPrinter()->finish(), platform::PrinterError);
+    EXPECT_EQ(platform.printWindowImage(window), platform::PrinterError);
+    qputenv("CUPS_SERVER", server);
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include "WindowTest.h"
 #include "frmPresenting.h"
 
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -36,22 +35,14 @@ protected:
     }
     void press(Step index) const { QTest::mouseClick(step(index), Qt::LeftButton); }
     void start(Tool index) const { QTest::mouseClick(tool(int16_t(index)), Qt::LeftButton); }
-    // Types the text into the answer box, a line break as the Return key, and
-    // what a keyboard cannot type as an input method would.
+    // Types the text into the answer box, a line break as the Return key.
     void type(const QString &text) const
     {
         const QStringList lines = text.split(u'\n');
         for (qsizetype i = 0; i < lines.size(); ++i) {
             if (i > 0)
                 QTest::keyClick(box(), Qt::Key_Return);
-            if (std::all_of(lines[i].cbegin(), lines[i].cend(),
-                            [](QChar c) { return c.unicode() < 128; })) {
-                QTest::keyClicks(box(), lines[i]);
-                continue;
-            }
-            QInputMethodEvent input;
-            input.setCommitString(lines[i]);
-            QApplication::sendEvent(box(), &input);
+            QTest::keyClicks(box(), lines[i]);
         }
     }
     // Forward from each screen in turn, typing `answers[screen]` where there is a box and

@@ -7,9 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <functional>
 #include <map>
-#include <vector>
 
 // The platform for tests, QtCore only: message boxes answered from a script,
 // files kept in memory, printer operations recorded, programs never started,
@@ -62,11 +60,11 @@ public:
     bool writeTextFile(const QString &path, const QString &text, bool replace,
                        QString &reason) override
     {
-        reason = !writeError.isEmpty() ? writeError : u"File exists"_s;
-        if (!writeError.isEmpty() || (!replace && files.contains(path)))
-            return false;
-        files[path] = text;
-        return true;
+        reason = writeError.isEmpty() ? u"File exists"_s : writeError;
+        const bool written = writeError.isEmpty() && (replace || !files.contains(path));
+        if (written)
+            files[path] = text;
+        return written;
     }
     std::unique_ptr<platform::TextPrinter> openTextPrinter() override;
     int printWindowImage(QWidget &window) override
@@ -83,9 +81,8 @@ public:
     }
     void showModal(QDialog &dialog) override
     {
-        EXPECT_TRUE(onModal) << "a modal window opened with no test to drive it";
-        if (onModal)
-            onModal(dialog);
+        ASSERT_TRUE(onModal) << "a modal window opened with no test to drive it";
+        onModal(dialog);
     }
     void endProgram() override { ++programEnds; }
 

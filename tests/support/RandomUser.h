@@ -29,8 +29,8 @@ public:
     {
         bool given = false;
         seed = qEnvironmentVariable("RANDOM_SEED").toULongLong(&given);
-        if (!given)
-            seed = qulonglong(std::chrono::system_clock::now().time_since_epoch().count());
+        seed =
+            given ? seed : qulonglong(std::chrono::system_clock::now().time_since_epoch().count());
         steps = qEnvironmentVariableIntValue("RANDOM_STEPS");
         steps = steps > 0 ? steps : defaultSteps;
         m_random.seed(seed);
@@ -47,67 +47,56 @@ public:
         for (const Step &kind : table)
             weights.push_back(kind.weight);
         std::discrete_distribution<size_t> choose(weights.begin(), weights.end());
-        for (step = 1; step <= steps && !::testing::Test::HasFailure(); ++step) {
+        for (int step = 1; step <= steps && !::testing::Test::HasFailure(); ++step) {
+            did(u"step %1"_s.arg(step));
             table[choose(m_random)].act();
-            if (ended()) {
-                did(u"start the program again"_s);
+            if (ended())
                 restart();
-            }
             check();
         }
         if (::testing::Test::HasFailure())
-            ADD_FAILURE() << "RANDOM_SEED=" << seed << ", step " << step - 1 << ", after:\n"
+            ADD_FAILURE() << "RANDOM_SEED=" << seed << ", after:\n"
                           << m_done.join(u'\n').toStdString();
     }
 
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
     bool chance(double p) { return std::bernoulli_distribution(p)(m_random); }
     // Notes what is being done: the last few things go into a failure's message.
-    void did(const QString &action)
-    {
-        m_done =
-            (m_done.mid(m_done.size() > 5 ? 1 : 0) << u"%1: %2"_s.arg(step).arg(action.left(40)));
-    }
+    void did(const QString &action) { m_done = m_done.mid(m_done.size() - 7) << action.left(50); }
 
-    // Text of many kinds: words, lines broken in every way, any plane, emoji,
-    // control characters, right to left, combining marks; or, now and then, a
-    // long paragraph of words or a million characters in lines.
+    // Text of many kinds: words, lines broken every way, any plane, emoji, control
+    // characters, right to left, combining marks; now and then, with `mayBeLong`,
+    // a long paragraph of words or a million characters in lines.
     QString text(bool mayBeLong = false)
     {
         QString text;
         if (mayBeLong && m_longLeft > 0 && chance(0.03)) {
-            --m_longLeft;
-            const bool lines = chance(0.3);
+            const bool lines = --m_longLeft % 2;
             while (text.size() < (lines ? 1000000 : 20000 + below(40000)))
                 text += QString(1 + below(12), QChar(u'a' + below(26))) + (lines ? u'\n' : u' ');
             return text;
         }
-        const QString breaks[] = {u"\n"_s, u"\r\n"_s, u"\r"_s, u"\u2028"_s, u"\u2029"_s};
-        const QString some[] = {
-            u"Quarterly review"_s, u"/etc/passwd"_s, u"\U0001F469\u200D\U0001F4BB"_s,
-            u"\u0645\u0631\u062D\u0628\u0627 2026"_s, u"\u202E\t\u0000\u001B\u0085\uFEFF"_s};
-        switch (below(5)) {
-        case 0:
-            for (int i = below(4); i >= 0; --i)
-                text += this->text() + breaks[below(5)];
-            return text;
-        case 1: // any plane but the halves of characters
-            for (int i = below(20); i >= 0; --i) {
-                const auto c = char32_t(below(17) << 16 | below(0xd800));
-                text += QString::fromUcs4(&c, 1);
-            }
-            return text;
-        case 2:
-            return some[below(5)];
-        case 3:
-            return u"e"_s + QString(1 + below(20), QChar(0x0300 + below(0x70)));
-        default:
-            return QString(41 + below(400), QChar(u'a' + below(26)));
+        const QString some[] = {u"\n"_s,
+                                u"\r\n"_s,
+                                u"\r"_s,
+                                u"\u2028"_s,
+                                u"\u2029"_s,
+                                u"Quarterly review"_s,
+                                u"\U0001F469\u200D\U0001F4BB"_s,
+                                u"\u0645\u0631\u062D\u0628\u0627 2026"_s,
+                                u"\u202E\t\u0000\u001B\u0085\uFEFF"_s,
+                                u"e\u0301\u0302\u0303"_s};
+        for (int i = below(6); i >= 0; --i) {
+            const auto c = char32_t(below(17) << 16 | below(0xd800)); // any plane but the halves
+            text += chance(0.2) ? QString::fromUcs4(&c, 1)
+                : chance(0.3)   ? QString(41 + below(200), u'a')
+                                : some[below(10)];
         }
+        return text;
     }
 
-    // Types the text as keys, and what no key types (line breaks, other scripts,
-    // emoji, control characters) as an input method commits it.
+    // Types the text as keys, and what no key types (line breaks, other
+    // scripts, emoji, control characters) as an input method commits it.
     void type(QWidget *box, const QString &text)
     {
         did(u"type "_s + text);
@@ -128,15 +117,14 @@ public:
     void paste(QPlainTextEdit *box)
     {
         const QString pasted = text(true);
-        did(u"paste %1 characters: "_s.arg(pasted.size()) + pasted);
-        if (chance(0.6)) {
-            QApplication::clipboard()->setText(pasted);
+        did(u"paste %1: "_s.arg(pasted.size()) + pasted);
+        QApplication::clipboard()->setText(pasted);
+        if (chance(0.6))
             QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        } else if (chance(0.5)) {
+        else if (chance(0.5))
             commit(box, pasted);
-        } else {
+        else
             box->insertPlainText(pasted);
-        }
     }
 
     // The caret anywhere in the box, as a click puts it.
@@ -148,31 +136,27 @@ public:
         box->setTextCursor(caret);
     }
 
-    // A key on the focus of `window`: a letter, an access key, or one that
-    // moves, edits, undoes or redoes.
+    // A key on the focus of `window`: a letter, an access key, or one that moves,
+    // edits, undoes or redoes.
     void pressKey(QWidget *window)
     {
-        static const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
-            {Qt::Key_Tab, Qt::NoModifier},       {Qt::Key_Backtab, Qt::ShiftModifier},
-            {Qt::Key_Return, Qt::NoModifier},    {Qt::Key_Return, Qt::ShiftModifier},
-            {Qt::Key_Space, Qt::NoModifier},     {Qt::Key_Escape, Qt::NoModifier},
-            {Qt::Key_Left, Qt::NoModifier},      {Qt::Key_Right, Qt::ShiftModifier},
-            {Qt::Key_Up, Qt::NoModifier},        {Qt::Key_Down, Qt::NoModifier},
-            {Qt::Key_Backspace, Qt::NoModifier}, {Qt::Key_Delete, Qt::NoModifier},
-            {Qt::Key_Z, Qt::ControlModifier},    {Qt::Key_Y, Qt::ControlModifier},
-            {Qt::Key_X, Qt::ControlModifier},    {Qt::Key_V, Qt::ControlModifier},
-            {Qt::Key_A, Qt::ControlModifier},    {Qt::Key_Backspace, Qt::ControlModifier},
-        };
-        auto [key, modifiers] = keys[below(int(std::size(keys)))];
-        if (chance(0.3)) { // a letter, or an access key
-            key = Qt::Key(Qt::Key_A + below(26));
-            modifiers = chance(0.5) ? Qt::AltModifier : Qt::NoModifier;
-        }
+        static const QKeyCombination keys[] = {Qt::Key_Tab,          Qt::SHIFT | Qt::Key_Backtab,
+                                               Qt::Key_Return,       Qt::SHIFT | Qt::Key_Return,
+                                               Qt::Key_Space,        Qt::Key_Escape,
+                                               Qt::Key_Left,         Qt::SHIFT | Qt::Key_Right,
+                                               Qt::Key_Up,           Qt::Key_Down,
+                                               Qt::Key_Backspace,    Qt::Key_Delete,
+                                               Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_Y,
+                                               Qt::CTRL | Qt::Key_X, Qt::CTRL | Qt::Key_V,
+                                               Qt::CTRL | Qt::Key_A, Qt::CTRL | Qt::Key_Backspace};
+        const auto letter = Qt::Key(Qt::Key_A + below(26));
+        const QKeyCombination key =
+            chance(0.3) ? (chance(0.5) ? Qt::ALT | letter : letter) : keys[below(18)];
         QWidget *target = window->focusWidget() && window->focusWidget()->isVisible()
             ? window->focusWidget()
             : window;
-        did(u"key %1 + %2 on %3"_s.arg(int(modifiers)).arg(key).arg(target->objectName()));
-        QTest::keyClick(target, key, modifiers);
+        did(u"key %1 on "_s.arg(key.toCombined(), 0, 16) + target->objectName());
+        QTest::keyClick(target, key.key(), key.keyboardModifiers());
     }
 
     // A click, mostly with the left button, on a button or option of `window`
@@ -188,9 +172,8 @@ public:
         if (buttons.isEmpty())
             return;
         QAbstractButton *button = buttons[below(int(buttons.size()))];
-        const Qt::MouseButton mouse = chance(0.85) ? Qt::LeftButton : Qt::RightButton;
-        did(u"click %1 on %2"_s.arg(int(mouse)).arg(button->objectName()));
-        QTest::mouseClick(button, mouse);
+        did(u"click "_s + button->objectName());
+        QTest::mouseClick(button, chance(0.85) ? Qt::LeftButton : Qt::RightButton);
     }
 
     // The mouse over a random point of the widget.
@@ -202,7 +185,6 @@ public:
 
     qulonglong seed = 0;
     int steps = 0;
-    int step = 0;
 
 private:
     // As an input method does, which writes only where a widget takes one.

@@ -22,12 +22,14 @@ public:
     }
     std::unique_ptr<platform::TextPrinter> openTextPrinter() override
     {
-        return m_real ? (++jobs, m_real->openTextPrinter()) : FakePlatform::openTextPrinter();
+        if (!m_real)
+            return FakePlatform::openTextPrinter();
+        ++jobs;
+        return m_real->openTextPrinter();
     }
     int printWindowImage(QWidget &window) override
     {
-        return m_real ? (++windowPrints, m_real->printWindowImage(window))
-                      : FakePlatform::printWindowImage(window);
+        return m_real ? m_real->printWindowImage(window) : FakePlatform::printWindowImage(window);
     }
 
 private:
