@@ -62,7 +62,8 @@ TEST_F(WritingFiles, AFileIsReplacedWholeOrNotAtAll)
     setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_EQ(tooLarge, u"File too large");
     EXPECT_EQ(contents(path(name)), "Short");
-    EXPECT_EQ(QDir(folder.filePath(u"Docs"_s)).entryList(QDir::Files | QDir::Hidden), QStringList{name})
+    EXPECT_EQ(QDir(folder.filePath(u"Docs"_s)).entryList(QDir::Files | QDir::Hidden),
+              QStringList{name})
         << "nothing left over";
 }
 
@@ -152,7 +153,8 @@ TEST(PrintingAnyScript, ALongJobShowsItsProgressAndCanBeCancelled)
     cancel.setSingleShot(true);
     cancel.callOnTimeout([&shown] {
         auto *progress = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
-        shown = progress ? progress->labelText() : u"no dialog"_s;
+        ASSERT_NE(progress, nullptr);
+        shown = progress->labelText();
         QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
     });
     cancel.start(0);

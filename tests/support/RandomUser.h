@@ -43,10 +43,9 @@ public:
     void run(const std::vector<Step> &table, const std::function<void()> &check,
              const std::function<bool()> &ended, const std::function<void()> &restart)
     {
-        std::vector<int> weights;
-        for (const Step &kind : table)
-            weights.push_back(kind.weight);
-        std::discrete_distribution<size_t> choose(weights.begin(), weights.end());
+        std::discrete_distribution<size_t> choose(
+            table.size(), 0, double(table.size()),
+            [&](double at) { return table[size_t(at)].weight; });
         for (int step = 1; step <= steps && !::testing::Test::HasFailure(); ++step) {
             did(u"step %1"_s.arg(step));
             table[choose(m_random)].act();

@@ -18,7 +18,9 @@ class RealPrinting final : public FakePlatform
 public:
     void printForReal(const QString &pdf, const QPageLayout &paper = {})
     {
-        m_real = std::make_unique<Printing>(pdf, paper);
+        m_real = std::make_unique<Printing>();
+        m_real->pdf = pdf;
+        m_real->paper = paper;
     }
     std::unique_ptr<platform::TextPrinter> openTextPrinter() override
     {
@@ -35,10 +37,6 @@ public:
 private:
     struct Printing final : platform::QtPlatform
     {
-        Printing(QString pdf, QPageLayout paper)
-            : pdf(std::move(pdf))
-            , paper(std::move(paper))
-        { }
         std::unique_ptr<QPrinter> newPrinter() const override
         {
             if (pdf.isEmpty())
