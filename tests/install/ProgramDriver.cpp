@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include <algorithm>
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -21,62 +21,40 @@ void note(const QString &line)
         log.write((line + u'\n').toUtf8());
 }
 
-QWidget *mainWindow()
+// Clicks the button, noting the text of the message box it opens and saying Yes to it.
+bool click(QWidget *window, const QString &name)
 {
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    const auto shown =
-        std::find_if(windows.cbegin(), windows.cend(), [](QWidget *w) { return w->isVisible(); });
-    return shown == windows.cend() ? nullptr : *shown;
-}
-
-// Notes the text of the message box the next click opens, and says Yes to it.
-void answerNextBox()
-{
+    auto *button = window->findChild<QAbstractButton *>(name);
+    if (!button || !button->isEnabled())
+        return false;
     QTimer::singleShot(0, qApp, [] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             note(u"box " + box->text());
             QAbstractButton *yes = box->button(QMessageBox::Yes);
-            QTest::mouseClick(yes ? yes : box->button(QMessageBox::Ok), Qt::LeftButton);
+            if (yes)
+                yes->click();
+            else
+                box->accept();
         }
     });
-}
-
-bool click(QWidget *window, const QString &name)
-{
-    auto *button = window->findChild<QAbstractButton *>(name);
-    if (!button) {
-        note(u"no button " + name);
-        return false;
-    }
-    answerNextBox();
     QTest::mouseClick(button, Qt::LeftButton);
     return true;
 }
 
-// Starts the type finder from the tool menu, then walks the Strategy Planner
-// to its work sheet and saves it.
-void drivePlanner(QWidget *window)
-{
-    if (!click(window, QStringLiteral("Command4_3")) || !click(window, QStringLiteral("Command4_2"))
-        || !click(window, QStringLiteral("Command1_2")))
-        return;
-    QTest::keyClicks(window->findChild<QPlainTextEdit *>(QStringLiteral("Text1")),
-                     QStringLiteral("Portable plan"));
-    auto *forward = window->findChild<QAbstractButton *>(QStringLiteral("Command1_2"));
-    for (int screen = 0; screen < 100 && forward->isEnabled(); ++screen)
-        click(window, QStringLiteral("Command1_2"));
-    click(window, QStringLiteral("Command3"));
-}
-
+// The planner starts the type finder from the tool menu, then walks the
+// Strategy Planner to its work sheet and saves it; either program says where it runs.
 void drive()
 {
-    QWidget *window = mainWindow();
     const QString program = QCoreApplication::applicationName();
     note(program + u' ' + QCoreApplication::applicationDirPath());
-    if (window && program == u"orvanta")
-        drivePlanner(window);
-    else if (!window)
-        note(QStringLiteral("no window"));
+    QWidget *window = QApplication::activeWindow() ? QApplication::activeWindow()
+                                                   : QApplication::topLevelWidgets().value(0);
+    if (program == u"orvanta" && click(window, u"Command4_3"_s) && click(window, u"Command4_2"_s)
+        && click(window, u"Command1_2"_s)) {
+        QTest::keyClicks(window->findChild<QPlainTextEdit *>(u"Text1"_s), u"Portable plan"_s);
+        for (int screen = 0; screen < 100 && click(window, u"Command1_2"_s); ++screen) { }
+        click(window, u"Command3"_s);
+    }
     QCoreApplication::quit();
 }
 
