@@ -63,11 +63,18 @@ TEST(SavingToDocs, APlanReplacesOnlyItsOwnSheet)
         (std::map<QString, QString>{{docs + u"Meeting with ACME Co.doc", u"Q1 plan, edited" + post},
                                     {docs + u"Meeting with ACME Co (2).doc", u"Q2" + post},
                                     {docs + u"Meeting with ACME Co (3).doc", u"Q1 again" + post}}));
-    platform.writeError = u"Not a directory"_s;
+    platform.answerAtRandom = [&] { // another program takes the name while the question is up
+        platform.files[docs + u"Budget.doc"] = u"Theirs"_s;
+        return platform::Yes;
+    };
     save(u"Budget"_s, u"Sheet"_s);
+    EXPECT_EQ(platform.files[docs + u"Budget.doc"], u"Theirs");
+    platform.answerAtRandom = nullptr;
+    platform.writeError = u"Not a directory"_s;
+    save(u"Plan"_s, u"Sheet"_s);
     EXPECT_EQ(platform.boxes.back(),
               (FakePlatform::Box{u"The Work Sheet could not be stored in:\r\n\r\n" + docs
-                                     + u"Budget.doc\r\n\r\nNot a directory",
+                                     + u"Plan.doc\r\n\r\nNot a directory",
                                  48, u"Orvanta"_s}));
 }
 
