@@ -9,8 +9,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-inline const QString StepsShown = u"Frame2 Frame3 Label5"_s;
-
 // The type finder's main window.
 class VelkinWindow : public WindowTest<typefinder::Velkin>
 {
@@ -23,11 +21,9 @@ protected:
     // How high the panel's text is once wrapped to the panel's width.
     static int textHeight(const QPlainTextEdit *panel)
     {
-        const QRect width(0, 0, panel->viewport()->width() - 8, 100000);
-        return panel->fontMetrics()
-                   .boundingRect(width, Qt::TextWordWrap, panel->toPlainText())
-                   .height()
-            + 8;
+        const QRect area(0, 0, panel->viewport()->width() - 8, 100000);
+        const QFontMetrics metrics = panel->fontMetrics();
+        return metrics.boundingRect(area, Qt::TextWordWrap, panel->toPlainText()).height() + 8;
     }
     // Which of the controls that come and go are shown now, and which options are selected.
     QString showing() const
