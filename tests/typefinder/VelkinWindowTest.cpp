@@ -61,33 +61,13 @@ TEST_F(VelkinWindow, EachPathShowsItsDescriptionAndTraitsInTheAudiencesWording)
     EXPECT_TRUE(platform.boxes.empty());
 }
 
-// The keyboard alone chooses who and how, by any arrow, reads the description and
-// traits, and runs the test. A screen reader finds every control named and every
-// panel's whole text, hears every question and result, and each press through its
-// interface returns before what it opens.
+// The keyboard alone chooses who and how, by any arrow, runs the test, and reads the
+// description and traits. A screen reader finds every control named and every panel's
+// whole text, hears every question and result, and each press through its interface
+// returns before what it opens.
 TEST_F(VelkinWindow, TheKeyboardAndAScreenReaderReachEverything)
 {
-    EXPECT_EQ(accessibilityFaults(window.get()), QStringList());
-    // Arrows move within a step, choosing in Step 1 (a Work Associate) but not in Step 3,
-    // where Space chooses; Tab goes on to the next step, and from the panel to its buttons.
-    QString path = focused();
-    for (const Qt::Key next : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Tab, Qt::Key_Down,
-                               Qt::Key_Up, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Down, Qt::Key_Left,
-                               Qt::Key_Space, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab}) {
-        key(next);
-        path += u' ' + focused();
-    }
-    EXPECT_EQ(path,
-              u"Option1 Option2 Option7 Option2 Option3 Option4 Option3 Option3 Option5 Option6 "
-              u"Option5 Label4 Command2 Command3 Command4");
-    EXPECT_EQ(find("Label4")->accessibleName() + u'|' + accessibleText(find("Label4")),
-              u"In Charge type, a Work Associate|" + panel());
-    EXPECT_EQ(accessibilityFaults(window.get()), QStringList());
-    key(Qt::Key_Space);
-    expectPanel(u" Some ''InCharge''", u"In Charge type traits");
-    platform.answers = {platform::No, platform::No};
-    EXPECT_TRUE(pressReturnsAtOnce(find("Command3"), [&] { return platform.boxes.size() == 1; }));
-
+    platform.answers = {platform::No, platform::No}; // to either print
     QString about;
     onModal([&](QDialog &dialog) { // the window opened has the focus of its own
         EXPECT_EQ(accessibilityFaults(&dialog), QStringList()); // About, or the questions
@@ -111,22 +91,35 @@ TEST_F(VelkinWindow, TheKeyboardAndAScreenReaderReachEverything)
         EXPECT_EQ(dialog.focusWidget()->accessibleDescription(), // Finished tells the counts
                   u"Results: In Charge 5, Enthusiastic 7, Friendly 7, Details 5");
         EXPECT_TRUE(pressReturnsAtOnce(find(&dialog, "Command3"),
-                                       [&] { return platform.boxes.size() == 2; }));
+                                       [&] { return platform.boxes.size() == 1; }));
         for (int i = 0; i < 6 && !press(Qt::Key_Tab).startsWith(u"Frame1_"); ++i) { } // to a bar
         EXPECT_EQ(press(Qt::Key_Space), u"Label2"); // its traits
         EXPECT_EQ(accessibleText(dialog.focusWidget()),
                   find<QPlainTextEdit>(&dialog, "Label2")->toPlainText());
         press(Qt::Key_F, Qt::AltModifier);
     });
+    EXPECT_EQ(accessibilityFaults(window.get()), QStringList());
+    // Arrows move within a step, choosing in Step 1 (a Work Associate) but not in Step 2,
+    // where Space runs the test; Tab goes on to the next step, and from the panel to its buttons.
+    QString path = focused();
+    for (const Qt::Key next :
+         {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Tab, Qt::Key_Down, Qt::Key_Down,
+          Qt::Key_Space, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab}) {
+        key(next);
+        path += u' ' + focused();
+    }
+    EXPECT_EQ(path,
+              u"Option1 Option2 Option7 Option2 Option3 Option4 Option8 Label4 Command2 "
+              u"Command3 Command4");
+    EXPECT_EQ(find("Label4")->accessibleName() + u'|' + accessibleText(find("Label4")),
+              u"Enthusiastic type, a Work Associate|" + panel());
+    EXPECT_EQ(accessibilityFaults(window.get()), QStringList());
+    key(Qt::Key_Space);
+    expectPanel(u" Some ''Enthusiastic''", u"Enthusiastic type traits");
+    EXPECT_TRUE(pressReturnsAtOnce(find("Command3"), [&] { return platform.boxes.size() == 2; }));
     EXPECT_TRUE(pressReturnsAtOnce(find("Command1_1"), [&] { return !about.isEmpty(); }));
     EXPECT_EQ(about, typefinder::aboutText().replace(u"\r\n"_s, u"\n"_s));
     EXPECT_TRUE(pressReturnsAtOnce(find("Command1_2"), [&] { return platform.help.size() == 1; }));
-    find("Label4")->setFocus();
-    key(Qt::Key_Tab); // Clear
-    key(Qt::Key_Space);
-    find("Option8")->setFocus();
-    key(Qt::Key_Space);
-    EXPECT_FALSE(values.testResult.isEmpty());
 }
 
 // The help file the build lays beside the programs: each link of its contents
