@@ -28,8 +28,7 @@ protected:
             int choice = 0;
             for (int row = 1; row <= 4; ++row)
                 choice = table.row(int16_t(q * 4 + row)).typeLetter == letters[q] ? row : choice;
-            EXPECT_EQ(test.questionNumber(), q + 1);
-            EXPECT_EQ(test.answer(choice) == TraitTest::Next::Question, q < 23);
+            test.answer(choice);
         }
         return test;
     }
