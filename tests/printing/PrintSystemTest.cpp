@@ -20,20 +20,6 @@ protected:
         platform.printForReal({});
     }
 
-    // Prints the main window on the default queue and reads back the job that arrives.
-    PrintedPdf printed()
-    {
-        const QDir jobs(server.filePath(u"jobs"_s));
-        const qsizetype before = jobs.entryList({u"*.data"_s}).size();
-        platform.answers = {platform::Yes};
-        click({"Command3"});
-        EXPECT_TRUE(
-            QTest::qWaitFor([&] { return jobs.entryList({u"*.data"_s}).size() > before; }, 30000))
-            << "no job reached the queue";
-        const QStringList newestFirst = jobs.entryList({u"*.data"_s}, QDir::Files, QDir::Time);
-        return PrintedPdf(jobs.filePath(newestFirst.value(0)));
-    }
-
     const QDir server{qEnvironmentVariable("ORVANTA_PRINT_SERVER")};
 };
 
@@ -41,14 +27,22 @@ protected:
 // in colour only where the queue prints colour.
 TEST_F(PrintSystem, TheTypeFinderPrintsAsTextOnEachQueuesPaperInItsColours)
 {
+    const QDir jobs(server.filePath(u"jobs"_s));
     click({"Option2", "Option4", "Option6"});
     for (const bool letter : {false, true}) {
         if (letter) // the user's default, over the server's
             qputenv("LPDEST", "orvanta-letter");
-        const PrintedPdf job = printed(); // the server's default knows no paper, prints grey
+        const qsizetype before = jobs.entryList({u"*.data"_s}).size();
+        platform.answers = {platform::Yes};
+        click({"Command3"});
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return jobs.entryList({u"*.data"_s}).size() > before; }, 30000))
+            << "no job reached the queue";
+        // The newest job; the server's default queue knows no paper and prints grey.
+        const PrintedPdf job(
+            jobs.filePath(jobs.entryList({u"*.data"_s}, QDir::Files, QDir::Time).value(0)));
         EXPECT_EQ(job.pages, 1);
-        EXPECT_TRUE(job.text().contains(u"MAIN TYPE: 'Details' person."))
-            << job.text().toStdString();
+        EXPECT_TRUE(job.text().contains(u"MAIN TYPE: 'Details' person."));
         EXPECT_EQ(job.paper, letter ? QSizeF(612, 792) : QSizeF(595, 842)); // or Qt's A4
         EXPECT_EQ(job.inColour(u"Match"), letter); // the dark red heading
     }
