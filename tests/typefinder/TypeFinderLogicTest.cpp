@@ -51,7 +51,8 @@ TEST_F(Traits, EachQuestionOffersOneOfEachTypeAndEachListItsTypesTraits)
                 if (table.row(row).typeLetter != letter)
                     continue;
                 EXPECT_EQ((row - 1) / 4, expected.size()) << "one of each type to a question";
-                expected += table.row(row).text.remove(QRegularExpression(u"^Change - "_s));
+                expected +=
+                    QString(table.row(row).text).remove(QRegularExpression(u"^Change - "_s));
             }
             QStringList lines = ComposeTraitList(table, letter, layout).split(u"\r\n\r\n"_s);
             EXPECT_EQ(lines.takeFirst(),
