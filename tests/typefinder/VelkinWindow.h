@@ -9,6 +9,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+// Joined texts in failures as readable as QStrings.
+template<typename A, typename B> void PrintTo(const QStringBuilder<A, B> &text, std::ostream *out)
+{
+    PrintTo(QString(text), out);
+}
+
 // The type finder's main window.
 class VelkinWindow : public WindowTest<typefinder::Velkin>
 {
