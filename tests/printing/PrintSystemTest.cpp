@@ -47,7 +47,6 @@ TEST_F(PrintSystem, TheTypeFinderPrintsAsTextOnEachQueuesPaperInItsColours)
         EXPECT_EQ(job.inColour(u"Match"), letter); // the dark red heading
     }
     qunsetenv("LPDEST");
-    EXPECT_EQ(platform.boxes.size(), 2u) << "no error message";
 }
 
 } // namespace
