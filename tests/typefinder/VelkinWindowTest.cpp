@@ -61,10 +61,9 @@ TEST_F(VelkinWindow, EachPathShowsItsDescriptionAndTraitsInTheAudiencesWording)
     EXPECT_TRUE(platform.boxes.empty());
 }
 
-// The keyboard alone chooses who and how, by any arrow, runs the test, and reads the
-// description and traits. A screen reader finds every control named and every panel's
-// whole text, hears every question and result, and each press through its interface
-// returns before what it opens.
+// The keyboard alone chooses who and how, by any arrow, runs the test, and reads the description
+// and traits. A screen reader finds every control named and every panel's whole text, hears
+// every question and result, and each press through its interface returns before what it opens.
 TEST_F(VelkinWindow, TheKeyboardAndAScreenReaderReachEverything)
 {
     platform.answers = {platform::No, platform::No}; // to either print
@@ -124,9 +123,8 @@ TEST_F(VelkinWindow, TheKeyboardAndAScreenReaderReachEverything)
     EXPECT_TRUE(pressReturnsAtOnce(find("Command1_2"), [&] { return platform.help.size() == 1; }));
 }
 
-// The help file the build lays beside the programs: each link of its contents
-// leads to a topic of its own, which a screen reader hears by name when the
-// link is followed from the keyboard.
+// The help file the build lays beside the programs: each link of its contents leads to a topic
+// of its own, which a screen reader hears by name when the link is followed from the keyboard.
 TEST(HelpViewer, EachLinkLeadsToATopicOfItsOwnHeardByName)
 {
     const QString shipped = QCoreApplication::applicationDirPath() + u"/Velkin.hlp";
@@ -165,8 +163,7 @@ TEST(HelpViewer, EachLinkLeadsToATopicOfItsOwnHeardByName)
 // wording, a failure but a cancel told; the main window's panel white on black, silently.
 TEST_F(VelkinWindow, TheTestGivesAResultOnlyWhenAnsweredChartsItAndEachWindowPrints)
 {
-    // What a window shows of its changes for paper: the main window's panel colours, or
-    // the results' two wordings.
+    // What a window shows of its changes for paper: the panel's colours, or the results' wording.
     const auto face = [](const QWidget &window) -> QString {
         if (const auto *panel = window.findChild<QPlainTextEdit *>(u"Label4"_s))
             return panel->palette().color(QPalette::Text).name()
@@ -238,9 +235,9 @@ TEST_F(VelkinWindow, TheTestGivesAResultOnlyWhenAnsweredChartsItAndEachWindowPri
               (FakePlatform::Boxes{onlyDontKnow, test, test, failed, test, main, main}));
 }
 
-// Into PDF files, as the program draws its windows (in its own style): one page
-// each, whose words are text, the window as wide as the paper's printable width
-// and at its top, on A4 and on Letter; the buttons' icons are its only pictures.
+// Into PDF files, as the program draws its windows (in its own style): one page each, whose
+// words are text, the window as wide as the paper's printable width and at its top, on A4 and
+// on Letter; the buttons' icons are its only pictures.
 TEST_F(VelkinWindow, BothWindowsPrintTheirWordsAsTextAcrossThePaper)
 {
     // The application owns its style, which the analyser does not see.
@@ -288,10 +285,10 @@ TEST_F(VelkinWindow, BothWindowsPrintTheirWordsAsTextAcrossThePaper)
     });
 }
 
-// Hundreds of random clicks, keys and mouse moves in the main window and the
-// detailed test, every box answered at random; after each step the windows
-// keep their rules: no question past the 24th, no answer taken once the
-// results are up, one choice at most in each step, and a finished test's type on show.
+// Hundreds of random clicks, keys and mouse moves in the main window and the detailed test,
+// every box answered at random; after each step the windows keep their rules: no question past
+// the 24th, no answer taken once the results are up, one choice at most in each step, and a
+// finished test's type on show.
 TEST_F(VelkinWindow, RandomUseKeepsTheRules)
 {
     RandomUser user(1000);
@@ -327,24 +324,26 @@ TEST_F(VelkinWindow, RandomUseKeepsTheRules)
         EXPECT_TRUE(!std::exchange(ended, false)
                     || (find("Label4")->isVisible() && values.currentType == values.testResult));
     };
-    using Step = RandomUser::Step;
+    const auto step = [](int weight, std::function<void()> act) {
+        return RandomUser::Step{weight, std::move(act)};
+    };
     user.run(
-        {Step(40,
+        {step(40,
               [&] {
                   user.clickButton(window.get(), [](QAbstractButton *b) {
                       return b->objectName() == u"Command1_0" ? 1 : 4;
                   });
               }),
-         Step(30, [&] { user.pressKey(window.get()); }),
-         Step(5, [&] { user.moveOver(find(user.chance(0.5) ? "Frame2" : "Label4")); }),
-         Step(5,
+         step(30, [&] { user.pressKey(window.get()); }),
+         step(5, [&] { user.moveOver(find(user.chance(0.5) ? "Frame2" : "Label4")); }),
+         step(5,
               [&] { // the panel is there to be read, not written
                   auto *panel = find<QPlainTextEdit>("Label4");
                   const QString before = panel->toPlainText();
                   user.type(panel, user.text());
                   EXPECT_EQ(panel->toPlainText(), before);
               }),
-         Step(1, [&] { window->close(); })},
+         step(1, [&] { window->close(); })},
         check, [&] { return !window->isVisible(); },
         [&] {
             values = typefinder::TypeFinderValues();
