@@ -28,8 +28,7 @@ protected:
             int choice = 0;
             for (int row = 1; row <= 4; ++row)
                 choice = table.row(int16_t(q * 4 + row)).typeLetter == letters[q] ? row : choice;
-            EXPECT_EQ(test.questionNumber(), q + 1);
-            EXPECT_EQ(test.answer(choice) == TraitTest::Next::Question, q < 23);
+            test.answer(choice);
         }
         return test;
     }
@@ -41,59 +40,49 @@ protected:
 // traits in table order under its heading, so many to a line, "Change - " off.
 TEST_F(Traits, EachQuestionOffersOneOfEachTypeAndEachListItsTypesTraits)
 {
-    for (int16_t question = 0; question < 24; ++question) {
-        QString letters;
-        for (int16_t row = 1; row <= 4; ++row)
-            letters += table.row(int16_t(question * 4 + row)).typeLetter;
-        std::sort(letters.begin(), letters.end());
-        EXPECT_EQ(letters, u"DEFI") << "question " << question + 1;
-    }
-    EXPECT_TRUE(table.row(97).text.isEmpty() && table.row(100).typeLetter.isEmpty());
     for (const auto &[layout, lead, perLine] :
-         {std::tuple{TraitLayout::MainWindow, u" "_s, 5}, {TraitLayout::TestWindow, u"  "_s, 3}}) {
-        for (const QString &letter : {u"I"_s, u"E"_s, u"F"_s, u"D"_s}) {
+         {std::tuple{TraitLayout::MainWindow, u" "_s, u"55554"_s},
+          {TraitLayout::TestWindow, u"  "_s, u"33333333"_s}}) {
+        for (const QString &name :
+             {u"InCharge"_s, u"Enthusiastic"_s, u"Friendly"_s, u"Details"_s}) {
+            const QString letter = name.left(1); // each type's letter starts its name
             QStringList expected, listed;
             for (int16_t row = 1; row <= 96; ++row) {
-                if (table.row(row).typeLetter == letter)
-                    expected += table.row(row).text.remove(QRegularExpression(u"^Change - "_s));
+                if (table.row(row).typeLetter != letter)
+                    continue;
+                EXPECT_EQ((row - 1) / 4, expected.size()) << "one of each type to a question";
+                expected +=
+                    QString(table.row(row).text).remove(QRegularExpression(u"^Change - "_s));
             }
             QStringList lines = ComposeTraitList(table, letter, layout).split(u"\r\n\r\n"_s);
-            EXPECT_TRUE(lines.takeFirst().startsWith(lead + u"Some ''"));
+            EXPECT_EQ(lines.takeFirst(),
+                      lead + u"Some ''" + name + u"''  type  personality  traits");
             if (layout == TraitLayout::TestWindow) {
                 EXPECT_EQ(lines.takeLast(), u""_s) << "ends with a blank line";
             }
+            QString counts; // of the traits on each line
             for (const QString &line : std::as_const(lines)) {
                 EXPECT_TRUE(line.startsWith(lead) && line[lead.size()] != u' ');
-                listed += line.mid(lead.size()).split(u",  "_s);
+                const QStringList traits = line.mid(lead.size()).split(u",  "_s);
+                counts += QString::number(traits.size());
+                listed += traits;
             }
             EXPECT_EQ(listed, expected);
-            EXPECT_EQ(lines.size(), (24 + perLine - 1) / perLine);
+            EXPECT_EQ(counts, perLine);
         }
         EXPECT_TRUE(ComposeTraitList(table, u"IE"_s, layout).isEmpty());
     }
-    EXPECT_TRUE(ComposeTraitList(table, u"I"_s, TraitLayout::MainWindow)
-                    .startsWith(u" Some ''InCharge''  type  personality  traits\r\n\r\n"
-                                u" Direct Formal Person,  Born Leader, Little Small Talk,  "));
-    EXPECT_TRUE(ComposeTraitList(table, u"F"_s, TraitLayout::TestWindow)
-                    .contains(u"  Meetings - Social and Informative\r\n\r\n  Slow to Change,"));
 }
 
 // The highest count wins, ties go to the earlier type; the bars stand on the
 // base line scaled to the highest count; only "Don't Know" gives no result.
 TEST_F(Traits, TheHighestCountWinsAndTheBarsStandScaledToIt)
 {
-    const auto bars = [](const TraitTest &test) {
-        QStringList shown; // each bar as "height/top/caption"
-        for (const TraitTest::Bar &bar : test.bars())
-            shown.append(u"%1/%2/%3"_s.arg(bar.height).arg(bar.top).arg(bar.caption));
-        return shown.join(u' ');
-    };
-    const TraitTest first = answered(u"IIIIIIIIIIEEEEEEEEFFFFDD");
-    EXPECT_EQ(first.result(), u"I");
-    EXPECT_EQ(bars(first), u"3200/600/10 2560/1240/8 1280/2520/4 640/3160/2");
     const TraitTest seven = answered(u"IIEEEEEEEDDDDD----------"); // 457 twips a count
-    EXPECT_EQ(seven.result(), u"E");
-    EXPECT_EQ(bars(seven), u"914/2886/2 3199/601/7 0/3800/0 2285/1515/5");
+    QStringList shown{seven.result()}; // then each bar as "height/top/caption"
+    for (const TraitTest::Bar &bar : seven.bars())
+        shown.append(u"%1/%2/%3"_s.arg(bar.height).arg(bar.top).arg(bar.caption));
+    EXPECT_EQ(shown.join(u' '), u"E 914/2886/2 3199/601/7 0/3800/0 2285/1515/5");
     EXPECT_EQ(answered(u"IIIIIIEEEEEEFFFFFFDDDDDD").result(), u"I");
     EXPECT_EQ(answered(u"EEEEEEEEEFFFFFFFFFDDDDDD").result(), u"E");
     EXPECT_EQ(answered(u"IEEFFFDDDD--------------").result(), u"D");
@@ -102,8 +91,6 @@ TEST_F(Traits, TheHighestCountWinsAndTheBarsStandScaledToIt)
     EXPECT_EQ(dunno.result(), u"");
     EXPECT_EQ(questionLine(7, false),
               u"7 of 24 questions - click the button that best suits the person at WORK.");
-    EXPECT_EQ(questionLine(24, true),
-              u"24 of 24 questions - click the answer that best suits you at WORK.");
 }
 
 // The two answers point to one type each way round; the wording follows the audience.
@@ -113,8 +100,6 @@ TEST(QuickSelection, AnswersAndTypesMapBothWaysAndTheWordingFollowsTheAudience)
     EXPECT_EQ(quickType({true, false}), Enthusiastic);
     EXPECT_EQ(quickType({false, true}), Friendly);
     EXPECT_EQ(quickType({false, false}), Details);
-    for (const PersonalityType type : allTypes)
-        EXPECT_EQ(quickType(quickAnswers(type)), type);
     for (const Audience audience : {Customer, Associate, Self}) {
         const AudienceCaptions &c = audienceCaptions(audience);
         for (const QStringView caption :

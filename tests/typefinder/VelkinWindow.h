@@ -9,7 +9,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-inline const QString StepsShown = u"Frame2 Frame3 Label5"_s;
+// Joined texts in failures as readable as QStrings.
+template<typename A, typename B> void PrintTo(const QStringBuilder<A, B> &text, std::ostream *out)
+{
+    PrintTo(QString(text), out);
+}
 
 // The type finder's main window.
 class VelkinWindow : public WindowTest<typefinder::Velkin>
@@ -23,11 +27,9 @@ protected:
     // How high the panel's text is once wrapped to the panel's width.
     static int textHeight(const QPlainTextEdit *panel)
     {
-        const QRect width(0, 0, panel->viewport()->width() - 8, 100000);
-        return panel->fontMetrics()
-                   .boundingRect(width, Qt::TextWordWrap, panel->toPlainText())
-                   .height()
-            + 8;
+        const QRect area(0, 0, panel->viewport()->width() - 8, 100000);
+        const QFontMetrics metrics = panel->fontMetrics();
+        return metrics.boundingRect(area, Qt::TextWordWrap, panel->toPlainText()).height() + 8;
     }
     // Which of the controls that come and go are shown now, and which options are selected.
     QString showing() const
@@ -49,10 +51,8 @@ protected:
     {
         const auto *shown = find<QPlainTextEdit>("Label4");
         EXPECT_TRUE(panel().startsWith(firstLine)) << panel().toStdString();
-        EXPECT_TRUE(name.isEmpty() || shown->accessibleName() == name)
-            << shown->accessibleName().toStdString();
-        EXPECT_TRUE(shown->hasFocus());
-        EXPECT_EQ(showing(), u"Label4 Command2 Command3 Command4");
+        EXPECT_EQ(name.isEmpty() ? QString() : shown->accessibleName(), name.toString());
+        EXPECT_EQ(showing() + u'|' + focused(), u"Label4 Command2 Command3 Command4|Label4");
         EXPECT_LE(textHeight(shown), find("Command2")->y() - shown->y()) << panel().toStdString();
     }
 
