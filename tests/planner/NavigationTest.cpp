@@ -40,28 +40,41 @@ protected:
     Navigation navigation{state, view, platform};
 };
 
-TEST_F(NavigationRules, TheToolMenuStartsAPlannerOrTheTypeFinder)
+// A planner's Finished asks before it leads back to the tool menu, where
+// Finished closes at once. Missing, the type finder is told on a planner
+// screen only.
+TEST_F(NavigationRules, TheToolMenuAndAPlannerLeadToEachOther)
 {
-    EXPECT_EQ(view.screensShown, 2);
     EXPECT_EQ(QString(view[Control::Frame2].caption + view[Control::Label1].caption),
               u" Notes  The Meeting Planner");
     EXPECT_EQ(QString(view.shown() + steps()), u"Frame2 Picture1 Command2-F");
-    platform.answers = {platform::Yes};
-    press(Navigation::Finished);
-    EXPECT_EQ(QString(view[Control::Form].caption + view[Control::Frame2].caption),
-              u"Orvanta  -  Quillan Select a tool to use ");
-    EXPECT_EQ(QString(view.shown() + steps()), u"Frame2 Frame3 Picture2--");
-
-    // Missing, the type finder is silent on the menu and told on a planner screen.
     platform.startResult = platform::StartResult::FileNotFound;
-    navigation.Command4_Click(Navigation::TypeFinderTool);
-    navigation.Command2_Click();
-    platform.startResult = platform::StartResult::Failed; // other failures pass silently
     navigation.Command2_Click();
     EXPECT_EQ(platform.boxes.back(),
               (FakePlatform::Box{u"Cannot find the Velkin.exe in the /opt/orvanta directory. "_s, 0,
                                  u"Orvanta"_s}));
-    EXPECT_EQ(platform.boxes.size(), 2u);
+    platform.startResult = platform::StartResult::Failed; // other failures pass silently
+    navigation.Command2_Click();
+
+    forwardTo(3);
+    platform.answers = {platform::No, platform::Yes};
+    press(Navigation::Finished);
+    EXPECT_EQ(platform.boxes.back(),
+              (FakePlatform::Box{u"Are you sure that you wish to exit The Meeting Planner?"_s, 36,
+                                 u"Orvanta"_s}));
+    EXPECT_EQ(state.currentScreen, 3);
+    press(Navigation::Finished);
+    EXPECT_EQ(QString(view[Control::Form].caption + view[Control::Frame2].caption),
+              u"Orvanta  -  Quillan Select a tool to use ");
+    EXPECT_EQ(QString(view.shown() + steps()), u"Frame2 Frame3 Picture2--");
+    EXPECT_EQ(state.workName, u"Budget review"); // kept until the next planner starts
+    platform.startResult = platform::StartResult::FileNotFound;
+    navigation.Command4_Click(Navigation::TypeFinderTool);
+    press(Navigation::AboutBox);
+    EXPECT_FALSE(view[Control::Back].enabled) << "Back enabled on the menu";
+    press(Navigation::Finished);
+    EXPECT_EQ(view.closes, 1);
+    EXPECT_EQ(platform.boxes.size(), 3u); // nothing told or asked on the menu
     EXPECT_EQ(platform.started, QStringList(3, u"/opt/orvanta/velkin"_s));
 }
 
@@ -85,9 +98,7 @@ TEST_F(NavigationRules, TheCommonStepsOfEveryButton)
 TEST_F(NavigationRules, ForwardNeedsTheNameAndBackKeepsEachAnswer)
 {
     press(Navigation::Forward);
-    EXPECT_EQ(QString(steps() + u' ' + QString::number(view[Control::Text1].height)), u"-F 300");
-    EXPECT_EQ(view.mode, NameAnswer);
-    EXPECT_EQ(view.focused, Control::Text1);
+    EXPECT_EQ(steps(), u"-F");
     press(Navigation::Forward);
     press(Navigation::Back); // enabled by the common steps, but goes nowhere
     EXPECT_EQ(state.currentScreen, 2);
@@ -97,8 +108,6 @@ TEST_F(NavigationRules, ForwardNeedsTheNameAndBackKeepsEachAnswer)
     view.answer = u"Budget review"_s;
     press(Navigation::Forward);
     EXPECT_EQ(state.workName, u"Budget review");
-    EXPECT_EQ(view.mode, FreeAnswer);
-    EXPECT_EQ(view[Control::Text1].height, 2175);
     EXPECT_TRUE(view.answer.isEmpty()); // a new screen shows an empty box
     view.answer = u"Room 4"_s;
     press(Navigation::Back);
@@ -113,9 +122,7 @@ TEST_F(NavigationRules, TheClosingScreenLeadsToTheSheetAndBackPassesOverIt)
     view.answer = u"typed on the closing screen"_s;
     press(Navigation::Forward);
     EXPECT_EQ(state.currentScreen, 12); // the sheet is shown on the closing screen
-    EXPECT_EQ(view[Control::Label1].caption, u"The Meeting Planner Summary");
     EXPECT_EQ(QString(steps() + view.shown()), u"B-Text1 Command3 Command2 Print");
-    EXPECT_EQ(view[Control::Text1].top, 720);
     EXPECT_TRUE(view.answer.startsWith(u"\r\nMEETING - NAME.\r\n\r\nBudget review"));
     EXPECT_TRUE(state.screen(12).answer.isEmpty()); // never stored
     view.answer = u"edited sheet"_s; // nor the sheet's edits
@@ -123,34 +130,6 @@ TEST_F(NavigationRules, TheClosingScreenLeadsToTheSheetAndBackPassesOverIt)
     EXPECT_EQ(state.currentScreen, 11);
     EXPECT_EQ(QString(steps() + view.shown()), u"BFFrame2 Text1 Command2");
     EXPECT_TRUE(state.screen(11).answer.isEmpty());
-
-    forwardTo(12);
-    press(Navigation::Forward);
-    platform.answers = {platform::No};
-    navigation.Command3_Click();
-    EXPECT_EQ(
-        platform.boxes.back().text,
-        u"Do you wish to store a copy of this Work Sheet on disk? (/opt/orvanta/Docs/Budget review.doc)");
-}
-
-TEST_F(NavigationRules, FinishedAsksOnAPlannerAndClosesOnTheMenu)
-{
-    forwardTo(3);
-    platform.answers = {platform::No, platform::Yes};
-    press(Navigation::Finished);
-    EXPECT_EQ(platform.boxes.back(),
-              (FakePlatform::Box{u"Are you sure that you wish to exit The Meeting Planner?"_s, 36,
-                                 u"Orvanta"_s}));
-    EXPECT_EQ(state.currentScreen, 3);
-    press(Navigation::Finished);
-    EXPECT_EQ(state.currentScreen, 0);
-    EXPECT_EQ(state.workName, u"Budget review"); // kept until the next planner starts
-    press(Navigation::AboutBox);
-    EXPECT_EQ(view.aboutBoxes + 10 * view[Control::Back].enabled,
-              1); // Back disabled again on the menu
-    press(Navigation::Finished);
-    EXPECT_EQ(view.closes, 1);
-    EXPECT_EQ(platform.boxes.size(), 2u); // no question on the menu
 }
 
 } // namespace
