@@ -3,8 +3,6 @@
 #include "FakePlatform.h"
 #include "RecordingView.h"
 
-#include <map>
-
 using namespace planner;
 
 namespace {
@@ -33,26 +31,17 @@ TEST(ScriptBuilder, PiecesJoinAsTheirMarksSay)
     EXPECT_EQ(reads, 1);
 }
 
-// What every planner's script must be for the shell to walk it, and a few
-// fixed lines, some differing from planner to planner in a letter or a blank.
+// What every planner's script must be for the shell to walk it.
 // clang-format off
 TEST(ScriptBuilder, EachPlannerBuildsAScriptTheShellCanWalk)
 {
-    const std::tuple<PlannerTool, int16_t, int16_t, std::vector<int16_t>, const char16_t *, std::map<int16_t, const char16_t *>> planners[] = {
-        // Tool, screens, naming screen, screens whose guidance starts without a line break, caption, fixed lines.
-        {PlannerTool::Presentation, 18, 3, {13, 14, 16}, u"Presenting - the Presentation Planner",
-         {{7, u"What is their business objective?"}, {8, u"What is their Business Objective?"},
-          {10, u"\r\n\r\n     -  Strong Opening Statement to get attention.\r\n     -  A summary of"},
-          {18, u"stored in the \r\n [ /srv/sales/Docs  ] directory.\r\n"}}},
-        {PlannerTool::Meeting, 12, 2, {}, u"Meetings - the Meeting Planner",
-         {{12, u"in the \r\n[ /srv/sales/Docs  ] directory.\r\n\r\nTo format this file in Word - \r\n   - menu Format -->"}}},
-        {PlannerTool::Strategy, 11, 2, {1}, u"Strategies - the Strategy Planner",
-         {{9, u"\r\nAnswer the question, ''What Good can come from this?''\r\n\r\nAnd the question, ''What"},
-          {11, u"use as a Strategy Work Sheet.\r\n\r\nA file of"}}},
-        {PlannerTool::PhoneCall, 10, 2, {}, u"Calls - the Phone Call Planner",
-         {{1, u"This program will:\r\n-  Help you organise any background work required.\r\n-  Help"},
-          {10, u"\r\n[ /srv/sales/Docs  ] directory.\r\n\r\nTo format this file in Word - \r\n"}}}};
-    for (const auto &[tool, n, naming, flush, caption, fixed] : planners) {
+    const std::tuple<PlannerTool, int16_t, int16_t, std::vector<int16_t>, const char16_t *> planners[] = {
+        // Tool, screens, naming screen, screens whose guidance starts without a line break, caption.
+        {PlannerTool::Presentation, 18, 3, {13, 14, 16}, u"Presenting - the Presentation Planner"},
+        {PlannerTool::Meeting, 12, 2, {}, u"Meetings - the Meeting Planner"},
+        {PlannerTool::Strategy, 11, 2, {1}, u"Strategies - the Strategy Planner"},
+        {PlannerTool::PhoneCall, 10, 2, {}, u"Calls - the Phone Call Planner"}};
+    for (const auto &[tool, n, naming, flush, caption] : planners) {
         FakePlatform platform;
         platform.folder = u"/srv/sales"_s;
         RecordingView view;
@@ -71,8 +60,7 @@ TEST(ScriptBuilder, EachPlannerBuildsAScriptTheShellCanWalk)
         }
         EXPECT_EQ(state.screen(naming).takesAnswer + 2 * (state.screen(1).takesAnswer + state.screen(n).takesAnswer), TrueFlag);
         EXPECT_TRUE(state.screen(n).title.endsWith(u"finished"));
-        for (const auto &[screen, line] : fixed)
-            EXPECT_TRUE(state.screen(screen).guidance.contains(QStringView(line))) << screen;
+        EXPECT_TRUE(state.screen(n).guidance.contains(u"[ /srv/sales/Docs  ] directory.\r\n"));
     }
 }
 // clang-format on
