@@ -29,12 +29,6 @@ protected:
         QApplication::clipboard()->setMimeData(data);
         QTest::keyClick(box(), Qt::Key_V, Qt::ControlModifier);
     }
-    void commit(const QString &text) const
-    {
-        QInputMethodEvent input;
-        input.setCommitString(text);
-        QApplication::sendEvent(box(), &input);
-    }
 };
 
 // The name box keeps its rule on every way in, and undo takes back typing it cut.
@@ -60,7 +54,11 @@ TEST_F(AnswerBox, EveryWayIntoTheNameBoxKeepsItsRule)
     const std::pair<std::function<void()>, QString> ways[] = {
         {[&] { paste(u"Q3 review\r\nnorthern\u2029and more "_s + QString(30, u'x')); },
          u"Q3 reviewnorthernand more " + QString(14, u'x')},
-        {[&] { commit(u"Caf\u00e9\tnorth"_s + QString(50, u'y')); },
+        {[&] {
+             QInputMethodEvent input; // as an input method commits it
+             input.setCommitString(u"Caf\u00e9\tnorth"_s + QString(50, u'y'));
+             QApplication::sendEvent(box(), &input);
+         },
          u"Caf\u00e9north" + QString(31, u'y')},
         {[&] { box()->setPlainText(u"Plan\tA\u001b[2J\u0000B"_s); }, u"PlanA[2JB"_s},
         {[&] {

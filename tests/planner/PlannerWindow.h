@@ -10,7 +10,6 @@
 
 #include <map>
 
-// The planner's window.
 class PlannerWindow : public WindowTest<planner::frmPresenting>
 {
 protected:
@@ -20,10 +19,7 @@ protected:
     void SetUp() override { open(); }
 
     QPushButton *step(Step index) const { return find<QPushButton>(u"Command1_%1"_s.arg(index)); }
-    QPushButton *tool(int16_t index) const
-    {
-        return find<QPushButton>(u"Command4_%1"_s.arg(index));
-    }
+    QPushButton *tool(int16_t i) const { return find<QPushButton>(u"Command4_%1"_s.arg(i)); }
     QPlainTextEdit *box() const { return find<QPlainTextEdit>("Text1"); }
     QString title() const { return find<QLabel>("Label1")->text(); }
     const planner::PlannerState &state() const { return window->state(); }
@@ -35,16 +31,7 @@ protected:
     }
     void press(Step index) const { QTest::mouseClick(step(index), Qt::LeftButton); }
     void start(Tool index) const { QTest::mouseClick(tool(int16_t(index)), Qt::LeftButton); }
-    // Types the text into the answer box, a line break as the Return key.
-    void type(const QString &text) const
-    {
-        const QStringList lines = text.split(u'\n');
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            if (i > 0)
-                QTest::keyClick(box(), Qt::Key_Return);
-            QTest::keyClicks(box(), lines[i]);
-        }
-    }
+    void type(const QString &text) const { QTest::keyClicks(box(), text); }
     // Forward from each screen in turn, typing `answers[screen]` where there is a box and
     // checking that the screen's title and guidance fit their labels.
     void walkToSheet(const std::map<int, QString> &answers = {}) const
@@ -53,9 +40,8 @@ protected:
             for (const char *name : {"Label1", "Label2"}) {
                 const auto *label = find<QLabel>(name);
                 const QRect room = label->contentsRect();
-                const QRect needed = label->fontMetrics().boundingRect(
-                    room.adjusted(0, 0, 0, 10000), Qt::TextWordWrap, label->text());
-                EXPECT_TRUE(needed.height() <= room.height() && needed.width() <= room.width())
+                EXPECT_TRUE(room.contains(
+                    label->fontMetrics().boundingRect(room, Qt::TextWordWrap, label->text())))
                     << state().toolName.toStdString() << ", screen " << state().currentScreen;
             }
             const int16_t screen = state().currentScreen;
