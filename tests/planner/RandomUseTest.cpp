@@ -20,9 +20,11 @@ TEST_F(PlannerWindow, RandomUseKeepsTheRules)
         return user.chance(leaving ? 0.2 : 0.5) ? platform::Yes : platform::No;
     };
     onModal([&](QDialog &about) { user.clickButton(&about); });
-    const auto inBox = [&](const std::function<void()> &act) -> std::function<void()> {
-        return [&, act] {
-            if (box()->isVisible())
+    // The steps that work the answer box are taken only while it shows.
+    enum Where { Anywhere, InBox };
+    const auto at = [&](Where where, const std::function<void()> &act) -> std::function<void()> {
+        return [&, where, act] {
+            if (where == Anywhere || box()->isVisible())
                 act();
         };
     };
@@ -53,29 +55,21 @@ TEST_F(PlannerWindow, RandomUseKeepsTheRules)
                     || planner::admitted(planner::NameAnswer, held, 40) == held);
         opening = box()->document()->isUndoAvailable() ? opening : held;
     };
+    const auto weight = [&](QAbstractButton *b) { // Forward the likeliest, Finished the least
+        return b == step(Step::Forward) ? 12 : b == step(Step::Finished) ? 1 : 2;
+    };
+    const auto hover = [&] { // a tool, or the frame's edge above the menu
+        user.moveOver(user.chance(0.7) ? tool(int16_t(user.below(5))) : find("Frame2"));
+    };
     user.run(
-        {{45,
-          [&] {
-              user.clickButton(window.get(), [&](QAbstractButton *b) {
-                  return b == step(Step::Forward) ? 12 : b == step(Step::Finished) ? 1 : 2;
-              });
-          }},
-         {20,
-          [&] {
-              user.pressKey(window.get());
-          }},
-         {10, inBox([&] { user.type(box(), user.text()); })},
-         {6, inBox([&] { user.paste(box()); })},
-         {6, inBox([&] { user.placeCaret(box()); })},
-         {3, inBox(undoAndRedo)},
-         {6,
-          [&] {
-              user.moveOver(user.chance(0.7) ? tool(int16_t(user.below(5))) : find("Frame2"));
-          }},
-         {1,
-          [&] {
-              window->close();
-          }}},
+        {{45, at(Anywhere, [&] { user.clickButton(window.get(), weight); })},
+         {20, at(Anywhere, [&] { user.pressKey(window.get()); })},
+         {10, at(InBox, [&] { user.type(box(), user.text()); })},
+         {6, at(InBox, [&] { user.paste(box()); })},
+         {6, at(InBox, [&] { user.placeCaret(box()); })},
+         {3, at(InBox, undoAndRedo)},
+         {6, at(Anywhere, hover)},
+         {1, at(Anywhere, [&] { window->close(); })}},
         check, [&] { return !window->isVisible(); }, [&] { open(); });
     std::cout << platform.files.size() << " sheets saved, " << platform.jobs << " print jobs"
               << std::endl;
