@@ -95,8 +95,6 @@ TEST_F(VelkinWindow, TheKeyboardAndAScreenReaderReachEverything)
                                        [&] { return platform.boxes.size() == 1; }));
         for (int i = 0; i < 6 && !press(Qt::Key_Tab).startsWith(u"Frame1_"); ++i) { } // to a bar
         EXPECT_EQ(press(Qt::Key_Space), u"Label2"); // its traits
-        EXPECT_EQ(accessibleText(dialog.focusWidget()),
-                  find<QPlainTextEdit>(&dialog, "Label2")->toPlainText());
         press(Qt::Key_F, Qt::AltModifier);
     });
     EXPECT_EQ(accessibilityFaults(window.get()), QStringList());
@@ -225,14 +223,12 @@ TEST_F(VelkinWindow, TheTestGivesAResultOnlyWhenAnsweredChartsItAndEachWindowPri
                    u"Click on the personality type red graph column to see the personality traits.|"
                    u"In Charge          Enthusiastic          Friendly          Details"_s,
                    u"#ffffff#000000"_s, u"#800000#ffffc0"_s}));
+    using Box = FakePlatform::Box;
     const QString confirm = u"Please Confirm that you wish to print this."_s;
-    const FakePlatform::Box test{confirm, 4, u"Self Test Print"_s},
-        main{confirm, 4, u"Velkin Print"_s};
-    const FakePlatform::Box onlyDontKnow{u"Only 'Don't Know' answers were selected."_s, 48,
-                                         u"Velkin"_s};
-    const FakePlatform::Box failed{u"Command3_Click_error 482"_s, 0, u"Velkin"_s};
-    EXPECT_EQ(platform.boxes,
-              (FakePlatform::Boxes{onlyDontKnow, test, test, failed, test, main, main}));
+    const Box test{confirm, 4, u"Self Test Print"_s}, main{confirm, 4, u"Velkin Print"_s};
+    const Box failed{u"Command3_Click_error 482"_s, 0, u"Velkin"_s};
+    const Box dontKnow{u"Only 'Don't Know' answers were selected."_s, 48, u"Velkin"_s};
+    EXPECT_EQ(platform.boxes, (std::vector<Box>{dontKnow, test, test, failed, test, main, main}));
 }
 
 // Into PDF files, as the program draws its windows (in its own style): one page each, whose
