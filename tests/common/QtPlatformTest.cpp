@@ -142,15 +142,14 @@ TEST(PrintingAnyScript, ALongJobShowsItsProgressAndCanBeCancelled)
 {
     const QTemporaryDir folder;
     QString shown;
-    QTimer cancel; // the first events let through come from the dialog, once it is on show
-    cancel.setSingleShot(true);
-    cancel.callOnTimeout([&shown] {
+    const QObject scope;
+    // The first events let through come from the dialog, once it is on show.
+    QTimer::singleShot(0, &scope, [&shown] {
         auto *progress = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
         ASSERT_NE(progress, nullptr);
         shown = progress->labelText();
         QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
     });
-    cancel.start(0);
     EXPECT_EQ(printed(folder.filePath(u"sheet.pdf"_s), {u"Abcdefghij "_s.repeated(100000)}),
               platform::CancelledError);
     EXPECT_EQ(shown, u"Printing the Work Sheet...");
