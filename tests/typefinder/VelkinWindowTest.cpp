@@ -130,23 +130,22 @@ TEST(HelpViewer, EachLinkLeadsToATopicOfItsOwnHeardByName)
     viewer.showTopic(1);
     const QString contents = viewer.accessibleName();
     EXPECT_EQ(contents, viewer.toPlainText().section(u'\n', 0, 0));
-    QStringList titles;
+    QStringList titles{contents};
     static const QRegularExpression link(u"<a href=\"([^\"]+)\""_s);
     for (const QRegularExpressionMatch &m : link.globalMatch(viewer.toHtml())) {
         HelpViewer topic(shipped, nullptr);
         Q_EMIT topic.anchorClicked(QUrl(m.captured(1)));
         titles.append(topic.accessibleName());
     }
-    EXPECT_GE(titles.size(), 5);
+    EXPECT_GE(titles.size(), 6);
     EXPECT_EQ(titles.removeDuplicates(), 0) << titles.join(u", ").toStdString();
-    EXPECT_FALSE(titles.contains(contents));
 
     viewer.show();
     viewer.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer));
     QTest::keyClick(&viewer, Qt::Key_Tab); // to the first link
     QTest::keyClick(&viewer, Qt::Key_Return);
-    EXPECT_EQ(viewer.accessibleName(), titles.value(0));
+    EXPECT_EQ(viewer.accessibleName(), titles.value(1));
     EXPECT_TRUE(viewer.hasFocus());
 
     HelpViewer missing(u"/nowhere/Velkin.hlp"_s, nullptr);
