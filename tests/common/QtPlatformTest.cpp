@@ -40,8 +40,10 @@ protected:
 };
 
 // Text beyond ASCII reads back exactly; a file is replaced whole or not at all,
-// keeps its permissions, and is left alone unless replacing was asked for.
-TEST_F(WritingFiles, AFileIsReplacedWholeOrNotAtAll)
+// keeps its permissions, and is left alone unless replacing was asked for. A link of
+// that name is replaced, never followed; where the folder cannot be made, the reason
+// says why, and what is in its way stays.
+TEST_F(WritingFiles, AFileIsReplacedWholeOrNotAtAllAndNeverThroughALink)
 {
     const QString text = u"Na\u00efve r\u00e9sum\u00e9 \u2013 \u00a3500\u00a0net \U0001F600"_s;
     const QString name = u"Caf\u00e9 \u4f1a\u8b70.doc"_s;
@@ -65,15 +67,9 @@ TEST_F(WritingFiles, AFileIsReplacedWholeOrNotAtAll)
     EXPECT_EQ(QDir(folder.filePath(u"Docs"_s)).entryList(QDir::Files | QDir::Hidden),
               QStringList{name})
         << "nothing left over";
-}
 
-// A link of that name is replaced, never followed; without replacing, it stays.
-// Where the folder cannot be made, the reason says why, and what is in its way stays.
-TEST_F(WritingFiles, ALinkIsNeverFollowedAndAFailureSaysWhy)
-{
-    QTemporaryDir elsewhere;
+    const QTemporaryDir elsewhere;
     const QString theirs = elsewhere.filePath(u"theirs.txt"_s);
-    ASSERT_TRUE(QDir().mkpath(folder.filePath(u"Docs"_s)));
     ASSERT_TRUE(QFile::link(theirs, path(u"Plan.doc"_s)));
     EXPECT_EQ(write(u"Plan.doc"_s, u"Mine"_s, false), u"File exists");
     EXPECT_TRUE(platform.fileExists(path(u"Plan.doc"_s)));
