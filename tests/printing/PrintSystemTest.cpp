@@ -42,7 +42,7 @@ TEST_F(PrintSystem, TheTypeFinderPrintsAsTextOnEachQueuesPaperInItsColours)
         const PrintedPdf job(
             jobs.filePath(jobs.entryList({u"*.data"_s}, QDir::Files, QDir::Time).value(0)));
         EXPECT_EQ(job.pages, 1);
-        EXPECT_TRUE(job.text().contains(u"MAIN TYPE: 'Details' person."));
+        EXPECT_TRUE(job.reading.simplified().contains(u"MAIN TYPE: 'Details' person."));
         EXPECT_EQ(job.paper, letter ? QSizeF(612, 792) : QSizeF(595, 842)); // or Qt's A4
         EXPECT_EQ(job.inColour(u"Match"), letter); // the dark red heading
     }

@@ -51,11 +51,7 @@ public:
         started.append(path);
         return startResult;
     }
-    bool createFolder(const QString &path) override
-    {
-        folders.append(path);
-        return true;
-    }
+    bool createFolder(const QString &) override { return true; }
     bool fileExists(const QString &path) const override { return files.contains(path); }
     bool writeTextFile(const QString &path, const QString &text, bool replace,
                        QString &reason) override
@@ -71,7 +67,6 @@ public:
     {
         if (onPrintWindow)
             onPrintWindow(window);
-        ++windowPrints;
         return windowPrintError;
     }
     QString today() const override { return u"5 December 2026"_s; }
@@ -94,7 +89,6 @@ public:
     Boxes boxes;
     platform::StartResult startResult = platform::StartResult::Started;
     QStringList started;
-    QStringList folders;
     std::map<QString, QString> files;
     QString writeError; // what the system says when every write fails
     QStringList printed; // one entry per printer operation
@@ -104,7 +98,6 @@ public:
     int jobs = 0;
     std::function<void(QDialog &)> onModal; // shows, drives and closes a modal window
     std::function<void(QWidget &)> onPrintWindow; // looks at a window as it is printed
-    int windowPrints = 0;
     int windowPrintError = 0;
     QStringList help; // path#context of each help request
     int programEnds = 0;

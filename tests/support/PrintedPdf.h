@@ -43,14 +43,6 @@ struct PrintedPdf
         shown = QImage(folder.filePath(u"page.png"_s)).convertToFormat(QImage::Format_RGB32);
     }
 
-    // The words in reading order, a blank between each two.
-    QString text() const
-    {
-        QStringList all;
-        for (const Word &word : words)
-            all.append(word.text);
-        return all.join(u' ');
-    }
     // Whether the word is printed with its middle inside `area`.
     bool printedIn(QStringView text, const QRectF &area) const
     {

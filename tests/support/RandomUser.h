@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <iostream>
 #include <random>
 
@@ -29,8 +28,7 @@ public:
     {
         bool given = false;
         seed = qEnvironmentVariable("RANDOM_SEED").toULongLong(&given);
-        seed =
-            given ? seed : qulonglong(std::chrono::system_clock::now().time_since_epoch().count());
+        seed = given ? seed : std::random_device()();
         steps = qEnvironmentVariableIntValue("RANDOM_STEPS");
         steps = steps > 0 ? steps : defaultSteps;
         m_random.seed(seed);

@@ -15,7 +15,6 @@ template<typename A, typename B> void PrintTo(const QStringBuilder<A, B> &text, 
     PrintTo(QString(text), out);
 }
 
-// The type finder's main window.
 class VelkinWindow : public WindowTest<typefinder::Velkin>
 {
 protected:

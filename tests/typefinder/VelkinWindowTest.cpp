@@ -95,8 +95,6 @@ TEST_F(VelkinWindow, TheKeyboardAndAScreenReaderReachEverything)
                                        [&] { return platform.boxes.size() == 1; }));
         for (int i = 0; i < 6 && !press(Qt::Key_Tab).startsWith(u"Frame1_"); ++i) { } // to a bar
         EXPECT_EQ(press(Qt::Key_Space), u"Label2"); // its traits
-        EXPECT_EQ(accessibleText(dialog.focusWidget()),
-                  find<QPlainTextEdit>(&dialog, "Label2")->toPlainText());
         press(Qt::Key_F, Qt::AltModifier);
     });
     EXPECT_EQ(accessibilityFaults(window.get()), QStringList());
@@ -132,23 +130,22 @@ TEST(HelpViewer, EachLinkLeadsToATopicOfItsOwnHeardByName)
     viewer.showTopic(1);
     const QString contents = viewer.accessibleName();
     EXPECT_EQ(contents, viewer.toPlainText().section(u'\n', 0, 0));
-    QStringList titles;
+    QStringList titles{contents};
     static const QRegularExpression link(u"<a href=\"([^\"]+)\""_s);
     for (const QRegularExpressionMatch &m : link.globalMatch(viewer.toHtml())) {
         HelpViewer topic(shipped, nullptr);
         Q_EMIT topic.anchorClicked(QUrl(m.captured(1)));
         titles.append(topic.accessibleName());
     }
-    EXPECT_GE(titles.size(), 5);
+    EXPECT_GE(titles.size(), 6);
     EXPECT_EQ(titles.removeDuplicates(), 0) << titles.join(u", ").toStdString();
-    EXPECT_FALSE(titles.contains(contents));
 
     viewer.show();
     viewer.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer));
     QTest::keyClick(&viewer, Qt::Key_Tab); // to the first link
     QTest::keyClick(&viewer, Qt::Key_Return);
-    EXPECT_EQ(viewer.accessibleName(), titles.value(0));
+    EXPECT_EQ(viewer.accessibleName(), titles.value(1));
     EXPECT_TRUE(viewer.hasFocus());
 
     HelpViewer missing(u"/nowhere/Velkin.hlp"_s, nullptr);
@@ -171,7 +168,7 @@ TEST_F(VelkinWindow, TheTestGivesAResultOnlyWhenAnsweredChartsItAndEachWindowPri
         return find<QLabel>(&window, "Label5")->text() + u'|'
             + find<QLabel>(&window, "Label3")->text();
     };
-    QStringList printed; // as each print showed, then as the window shows after
+    QStringList printed; // as each print showed
     platform.onPrintWindow = [&](QWidget &shown) {
         printed.append(face(shown));
     };
@@ -204,35 +201,30 @@ TEST_F(VelkinWindow, TheTestGivesAResultOnlyWhenAnsweredChartsItAndEachWindowPri
             bars.join(u", "),
             u"168+85 4 InCharge, 211+42 2 Enthusiastic, 40+213 10 Friendly, 83+170 8 Details");
 
+        const QString onScreen = face(test);
         platform.answers = {platform::Yes, platform::Yes, platform::Yes};
         for (const int error : {0, platform::PrinterError, platform::CancelledError}) {
             platform.windowPrintError = error;
             click(&test, "Command3");
         }
-        printed.append(face(test));
+        EXPECT_EQ(face(test), onScreen);
     });
     EXPECT_EQ(selection(), u"Option7 Option4 Option5");
     expectPanel(u" MAIN TYPE:  'Friendly'  person.");
+    const QString onScreen = face(*window);
     platform.windowPrintError = platform::PrinterError;
     platform.answers = {platform::No, platform::Yes};
     click({"Command3", "Command3"});
-    printed.append(face(*window));
+    EXPECT_EQ(face(*window), onScreen);
     const QString paper = u"The higher the number the stonger personality type.|"
                           u"In Charge          Enthusiastic        Friendly        Details"_s;
-    EXPECT_EQ(printed,
-              QStringList(
-                  {paper, paper, paper,
-                   u"Click on the personality type red graph column to see the personality traits.|"
-                   u"In Charge          Enthusiastic          Friendly          Details"_s,
-                   u"#ffffff#000000"_s, u"#800000#ffffc0"_s}));
+    EXPECT_EQ(printed, QStringList({paper, paper, paper, u"#ffffff#000000"_s}));
+    using Box = FakePlatform::Box;
     const QString confirm = u"Please Confirm that you wish to print this."_s;
-    const FakePlatform::Box test{confirm, 4, u"Self Test Print"_s},
-        main{confirm, 4, u"Velkin Print"_s};
-    const FakePlatform::Box onlyDontKnow{u"Only 'Don't Know' answers were selected."_s, 48,
-                                         u"Velkin"_s};
-    const FakePlatform::Box failed{u"Command3_Click_error 482"_s, 0, u"Velkin"_s};
-    EXPECT_EQ(platform.boxes,
-              (FakePlatform::Boxes{onlyDontKnow, test, test, failed, test, main, main}));
+    const Box test{confirm, 4, u"Self Test Print"_s}, main{confirm, 4, u"Velkin Print"_s};
+    const Box failed{u"Command3_Click_error 482"_s, 0, u"Velkin"_s};
+    const Box dontKnow{u"Only 'Don't Know' answers were selected."_s, 48, u"Velkin"_s};
+    EXPECT_EQ(platform.boxes, (std::vector<Box>{dontKnow, test, test, failed, test, main, main}));
 }
 
 // Into PDF files, as the program draws its windows (in its own style): one page each, whose
@@ -274,7 +266,7 @@ TEST_F(VelkinWindow, BothWindowsPrintTheirWordsAsTextAcrossThePaper)
                 << caption.toStdString();
         }
         EXPECT_LE(printed.pictures, icons);
-        return printed.text();
+        return printed.reading.simplified();
     };
 
     click({"Option1", "Option3", "Option5"});
