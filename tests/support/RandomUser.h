@@ -18,11 +18,7 @@
 class RandomUser
 {
 public:
-    struct Step // one kind of step, and how often it comes against the others
-    {
-        int weight;
-        std::function<void()> act;
-    };
+    using Step = std::pair<int, std::function<void()>>; // how often, against the others; what
 
     explicit RandomUser(int defaultSteps)
     {
@@ -43,10 +39,10 @@ public:
     {
         std::discrete_distribution<size_t> choose(
             table.size(), 0, double(table.size()),
-            [&](double at) { return table[size_t(at)].weight; });
+            [&](double at) { return table[size_t(at)].first; });
         for (int step = 1; step <= steps && !::testing::Test::HasFailure(); ++step) {
             did(u"step %1"_s.arg(step));
-            table[choose(m_random)].act();
+            table[choose(m_random)].second();
             if (ended())
                 restart();
             check();
@@ -73,16 +69,9 @@ public:
                 text += QString(1 + below(12), QChar(u'a' + below(26))) + (lines ? u'\n' : u' ');
             return text;
         }
-        const QString some[] = {u"\n"_s,
-                                u"\r\n"_s,
-                                u"\r"_s,
-                                u"\u2028"_s,
-                                u"\u2029"_s,
-                                u"Quarterly review"_s,
-                                u"\U0001F469\u200D\U0001F4BB"_s,
-                                u"\u0645\u0631\u062D\u0628\u0627 2026"_s,
-                                u"\u202E\t\u0000\u001B\u0085\uFEFF"_s,
-                                u"e\u0301\u0302\u0303"_s};
+        static const QStringList some = // breaks, words, a ZWJ emoji, Arabic, controls, marks
+            u"\n|\r\n|\r|\u2028|\u2029|Quarterly review|\U0001F469\u200D\U0001F4BB|\u0645\u0631\u062D\u0628\u0627 2026|\u202E\t\u0000\u001B\u0085\uFEFF|e\u0301\u0302\u0303"_s
+                .split(u'|');
         for (int i = below(6); i >= 0; --i) {
             const auto c = char32_t(below(17) << 16 | below(0xd800)); // any plane but the halves
             text += chance(0.2) ? QString::fromUcs4(&c, 1)

@@ -112,16 +112,12 @@ TEST(QuickSelection, AnswersAndTypesMapBothWaysAndTheWordingFollowsTheAudience)
               u"Are they open, friendly, animated and enhusiastic?");
 }
 
-// Expected texts keep one type to a line of code.
+// The type's name, a blank line, the audience's headings each with a sentence, a blank
+// line and the summary; an audience's summary by a spot of its wording. Expected texts
+// keep one type to a line of code.
 // clang-format off
 TEST(Description, EachOfTheTwelveHasItsShape)
 {
-    // The start of each piece after the summary, by type and audience.
-    const std::vector<QString> closings[4][3] = {
-        {{u" They DON'T want"_s, u" You need to be"_s}, {u" They DON'T want"_s, u" You need to be"_s}, {u" You are"_s}},
-        {{u" They DON'T want"_s, u" You need to be"_s}, {u" They DON'T want"_s, u" You need to be"_s}, {u" You are"_s}},
-        {{u" They want to deal with"_s, u" You need to spend"_s}, {u" They DON'T want"_s, u" You need to be"_s}, {u" You work well in a team"_s}},
-        {{u" You will need"_s}, {u" They DON'T want"_s, u" Let them be the expert."_s}, {u" You are"_s}}};
     const QString headings[3] = {u"MEETINGS DECISIONS DETAILS DOCUMENTATION NEGOTIATING_STYLE AREAS_TO_WATCH"_s,
                                  u"MEETINGS DECISIONS DETAILS STRENGTHS AREAS_TO_WATCH IF_YOU_ARE_THEIR_MANAGER"_s,
                                  u"MEETINGS DECISIONS DETAILS NEGOTIATING_STYLE STRENGTHS AREAS_TO_WATCH"_s};
@@ -136,12 +132,11 @@ TEST(Description, EachOfTheTwelveHasItsShape)
             EXPECT_TRUE(lines[1].isEmpty() && lines[expected.size() + 2].isEmpty());
             for (qsizetype i = 0; i < expected.size(); ++i) // the heading, a few blanks and a sentence
                 EXPECT_TRUE(QRegularExpression(u"^  "_s + expected[i].replace(u'_', u' ') + u": {1,5}\\S.{10}"_s).match(lines[i + 2]).hasMatch());
-            const QString &summary = lines.last();
-            qsizetype from = summary.startsWith(u"  SUMMARY: ") ? 0 : summary.size();
-            for (const QString &opening : closings[int(type)][int(audience)])
-                EXPECT_GT(from = summary.indexOf(opening, from + 1), 0) << opening.toStdString();
+            EXPECT_TRUE(lines.last().startsWith(u"  SUMMARY: "));
         }
     }
+    EXPECT_TRUE(ComposeDescription(Friendly, Customer).contains(u". They want to deal with"));
+    EXPECT_TRUE(ComposeDescription(Friendly, Self).contains(u". You work well in a team"));
     EXPECT_TRUE(ComposeDescription(Details, Associate).endsWith(u" Let them be the expert."));
 }
 // clang-format on

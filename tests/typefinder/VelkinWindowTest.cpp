@@ -317,7 +317,7 @@ TEST_F(VelkinWindow, RandomUseKeepsTheRules)
                     || (find("Label4")->isVisible() && values.currentType == values.testResult));
     };
     const auto step = [](int weight, std::function<void()> act) {
-        return RandomUser::Step{weight, std::move(act)};
+        return RandomUser::Step(weight, std::move(act));
     };
     user.run(
         {step(40,
