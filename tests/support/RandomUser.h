@@ -54,7 +54,7 @@ public:
 
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
     bool chance(double p) { return std::bernoulli_distribution(p)(m_random); }
-    // Notes what is being done: the last few things go into a failure's message.
+    // The last few things done go into a failure's message.
     void did(const QString &action) { m_done = m_done.mid(m_done.size() - 7) << action.left(50); }
 
     // Text of many kinds: words, lines broken every way, any plane, emoji, control
@@ -162,7 +162,6 @@ public:
         QTest::mouseClick(button, chance(0.85) ? Qt::LeftButton : Qt::RightButton);
     }
 
-    // The mouse over a random point of the widget.
     void moveOver(QWidget *widget)
     {
         did(u"mouse over "_s + widget->objectName());
