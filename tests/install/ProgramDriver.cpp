@@ -30,8 +30,7 @@ bool click(QWidget *window, const QString &name)
     QTimer::singleShot(0, qApp, [] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             note(u"box " + box->text());
-            QAbstractButton *yes = box->button(QMessageBox::Yes);
-            if (yes)
+            if (QAbstractButton *yes = box->button(QMessageBox::Yes))
                 yes->click();
             else
                 box->accept();

@@ -6,27 +6,16 @@
 
 namespace {
 
-// Printing through Qt and the tests' own CUPS scheduler (see print-server),
-// whose queues keep what reaches them.
-class PrintSystem : public VelkinWindow
+// Through Qt and the tests' own CUPS scheduler (see print-server), whose queues keep
+// what reaches them: one page whose words are text, on the queue's own paper where it
+// has one, in colour only where the queue prints colour.
+TEST_F(VelkinWindow, PrintsAsTextOnEachQueuesPaperInItsColours)
 {
-protected:
-    void SetUp() override
-    {
-        QFile unavailable(server.filePath(u"unavailable"_s));
-        if (unavailable.open(QIODevice::ReadOnly))
-            GTEST_SKIP() << "no print server here: " << unavailable.readAll().toStdString();
-        VelkinWindow::SetUp();
-        platform.printForReal({});
-    }
-
-    const QDir server{qEnvironmentVariable("ORVANTA_PRINT_SERVER")};
-};
-
-// One page whose words are text, on the queue's own paper where it has one,
-// in colour only where the queue prints colour.
-TEST_F(PrintSystem, TheTypeFinderPrintsAsTextOnEachQueuesPaperInItsColours)
-{
+    const QDir server(qEnvironmentVariable("ORVANTA_PRINT_SERVER"));
+    QFile unavailable(server.filePath(u"unavailable"_s));
+    if (unavailable.open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "no print server here: " << unavailable.readAll().toStdString();
+    platform.printForReal({});
     const QDir jobs(server.filePath(u"jobs"_s));
     click({"Option2", "Option4", "Option6"});
     for (const bool letter : {false, true}) {

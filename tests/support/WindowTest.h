@@ -24,10 +24,7 @@ public:
     }
     std::unique_ptr<platform::TextPrinter> openTextPrinter() override
     {
-        if (!m_real)
-            return FakePlatform::openTextPrinter();
-        ++jobs;
-        return m_real->openTextPrinter();
+        return m_real ? m_real->openTextPrinter() : FakePlatform::openTextPrinter();
     }
     int printWindowImage(QWidget &window) override
     {
