@@ -19,7 +19,6 @@ using namespace planner;
 
 namespace {
 
-// Files written for real into a folder of the test's own.
 class WritingFiles : public ::testing::Test
 {
 protected:
@@ -39,10 +38,9 @@ protected:
     platform::QtPlatform platform;
 };
 
-// Text beyond ASCII reads back exactly; a file is replaced whole or not at all,
-// keeps its permissions, and is left alone unless replacing was asked for. A link of
-// that name is replaced, never followed; where the folder cannot be made, the reason
-// says why, and what is in its way stays.
+// Text beyond ASCII reads back exactly; a file is replaced whole or not at all, keeps
+// its permissions, and stays unless replacing was asked for. A link of that name is
+// replaced, never followed; a folder that cannot be made is told with the reason.
 TEST_F(WritingFiles, AFileIsReplacedWholeOrNotAtAllAndNeverThroughALink)
 {
     const QString text = u"Na\u00efve r\u00e9sum\u00e9 \u2013 \u00a3500\u00a0net \U0001F600"_s;
@@ -120,8 +118,7 @@ TEST(PrintingAnyScript, EveryAnswerReadsBackInOrderWithinThePrintableWidth)
         from = text.indexOf(answer.remove(QRegularExpression(u"\\s"_s)), from);
         EXPECT_GE(from, 0) << answer.toStdString();
     }
-    QPrinter printer;
-    const QRectF printable = printer.pageLayout().paintRectPoints();
+    const QRectF printable = QPrinter().pageLayout().paintRectPoints();
     std::map<QString, double> height; // of each word's first box
     for (const PrintedPdf::Word &word : pages.words) {
         EXPECT_TRUE(word.box.left() >= printable.left() - 0.5
