@@ -62,12 +62,10 @@ TEST_F(WritingFiles, AFileIsReplacedWholeOrNotAtAllAndNeverThroughALink)
     setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_EQ(tooLarge, u"File too large");
     EXPECT_EQ(contents(path(name)), "Short");
-    EXPECT_EQ(QDir(folder.filePath(u"Docs"_s)).entryList(QDir::Files | QDir::Hidden),
-              QStringList{name})
+    EXPECT_EQ(QDir(path({})).entryList(QDir::Files | QDir::Hidden), QStringList{name})
         << "nothing left over";
 
-    const QTemporaryDir elsewhere;
-    const QString theirs = elsewhere.filePath(u"theirs.txt"_s);
+    const QString theirs = folder.filePath(u"theirs.txt"_s);
     ASSERT_TRUE(QFile::link(theirs, path(u"Plan.doc"_s)));
     EXPECT_EQ(write(u"Plan.doc"_s, u"Mine"_s, false), u"File exists");
     EXPECT_TRUE(platform.fileExists(path(u"Plan.doc"_s)));
@@ -77,7 +75,7 @@ TEST_F(WritingFiles, AFileIsReplacedWholeOrNotAtAllAndNeverThroughALink)
     EXPECT_EQ(contents(path(u"Plan.doc"_s)), "Mine");
 }
 
-// A sheet of these answers, each under a title "Section n", printed for real into a PDF file.
+// A sheet of these answers, each under the title "Section", printed for real into a PDF file.
 int printed(const QString &pdf, const QStringList &answers)
 {
     RealPrinting platform;
@@ -93,9 +91,10 @@ int printed(const QString &pdf, const QStringList &answers)
     return printer->finish();
 }
 
-// Every answer reads back in order, in any script, with blanks or none, within the
-// printable width, over more than one page, each line in its size (16, 14 and 11 points).
-TEST(PrintingAnyScript, EveryAnswerReadsBackInOrderWithinThePrintableWidth)
+// Every answer reads back in order, in any script, with blanks or none, within the printable
+// width, over more than one page, each line in its size (16, 14 and 11 points); a long job
+// shows its progress, and Cancel ends it as a cancelled print dialog does.
+TEST(PrintingAnyScript, EveryAnswerReadsBackInOrderAndALongJobCanBeCancelled)
 {
     const QTemporaryDir folder;
     const QString pdf = folder.filePath(u"sheet.pdf"_s);
@@ -128,12 +127,7 @@ TEST(PrintingAnyScript, EveryAnswerReadsBackInOrderWithinThePrintableWidth)
     EXPECT_NEAR(height[u"Planner"_s] / height[u"Budget"_s], 16.0 / 11, 0.1);
     EXPECT_NEAR(height[u"Section"_s] / height[u"Budget"_s], 14.0 / 11, 0.1);
     EXPECT_NEAR(height[u"Printed:"_s], height[u"Budget"_s], 0.5);
-}
 
-// A long job shows its progress, and Cancel ends it as a cancelled print dialog does.
-TEST(PrintingAnyScript, ALongJobShowsItsProgressAndCanBeCancelled)
-{
-    const QTemporaryDir folder;
     QString shown;
     const QObject scope;
     // The first events let through come from the dialog, once it is on show.
@@ -143,8 +137,7 @@ TEST(PrintingAnyScript, ALongJobShowsItsProgressAndCanBeCancelled)
         shown = progress->labelText();
         QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
     });
-    EXPECT_EQ(printed(folder.filePath(u"sheet.pdf"_s), {u"Abcdefghij "_s.repeated(100000)}),
-              platform::CancelledError);
+    EXPECT_EQ(printed(pdf, {u"Abcdefghij "_s.repeated(100000)}), platform::CancelledError);
     EXPECT_EQ(shown, u"Printing the Work Sheet...");
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
