@@ -32,9 +32,8 @@ protected:
     Navigation navigation{state, view, platform};
 };
 
-// A planner's Finished asks before it leads back to the tool menu, where
-// Finished closes at once. Missing, the type finder is told on a planner
-// screen only.
+// A planner's Finished asks before it leads back to the tool menu, where Finished closes
+// at once. A missing type finder is told on a planner screen only.
 TEST_F(NavigationRules, TheToolMenuAndAPlannerLeadToEachOther)
 {
     EXPECT_EQ(QString(view[Control::Frame2].caption + view[Control::Label1].caption),

@@ -7,8 +7,7 @@ using namespace planner;
 
 namespace {
 
-// Each piece joins as its mark says; only a folder line asks for the folder
-// (without a folder at hand, the others would throw).
+// Each piece joins as its mark says; only a folder line asks for the folder, so the rest get none.
 TEST(ScriptBuilder, PiecesJoinAsTheirMarksSay)
 {
     using enum Join;
