@@ -19,7 +19,6 @@ using namespace planner;
 
 namespace {
 
-// Files written for real into a folder of the test's own.
 class WritingFiles : public ::testing::Test
 {
 protected:
@@ -39,10 +38,9 @@ protected:
     platform::QtPlatform platform;
 };
 
-// Text beyond ASCII reads back exactly; a file is replaced whole or not at all,
-// keeps its permissions, and is left alone unless replacing was asked for. A link of
-// that name is replaced, never followed; where the folder cannot be made, the reason
-// says why, and what is in its way stays.
+// Text beyond ASCII reads back exactly; a file is replaced whole or not at all, keeps
+// its permissions, and stays unless replacing was asked for. A link of that name is
+// replaced, never followed; a folder that cannot be made is told with the reason.
 TEST_F(WritingFiles, AFileIsReplacedWholeOrNotAtAllAndNeverThroughALink)
 {
     const QString text = u"Na\u00efve r\u00e9sum\u00e9 \u2013 \u00a3500\u00a0net \U0001F600"_s;
@@ -64,12 +62,10 @@ TEST_F(WritingFiles, AFileIsReplacedWholeOrNotAtAllAndNeverThroughALink)
     setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_EQ(tooLarge, u"File too large");
     EXPECT_EQ(contents(path(name)), "Short");
-    EXPECT_EQ(QDir(folder.filePath(u"Docs"_s)).entryList(QDir::Files | QDir::Hidden),
-              QStringList{name})
+    EXPECT_EQ(QDir(path({})).entryList(QDir::Files | QDir::Hidden), QStringList{name})
         << "nothing left over";
 
-    const QTemporaryDir elsewhere;
-    const QString theirs = elsewhere.filePath(u"theirs.txt"_s);
+    const QString theirs = folder.filePath(u"theirs.txt"_s);
     ASSERT_TRUE(QFile::link(theirs, path(u"Plan.doc"_s)));
     EXPECT_EQ(write(u"Plan.doc"_s, u"Mine"_s, false), u"File exists");
     EXPECT_TRUE(platform.fileExists(path(u"Plan.doc"_s)));
@@ -79,7 +75,7 @@ TEST_F(WritingFiles, AFileIsReplacedWholeOrNotAtAllAndNeverThroughALink)
     EXPECT_EQ(contents(path(u"Plan.doc"_s)), "Mine");
 }
 
-// A sheet of these answers, each under a title "Section n", printed for real into a PDF file.
+// A sheet of these answers, each under the title "Section", printed for real into a PDF file.
 int printed(const QString &pdf, const QStringList &answers)
 {
     RealPrinting platform;
@@ -95,9 +91,10 @@ int printed(const QString &pdf, const QStringList &answers)
     return printer->finish();
 }
 
-// Every answer reads back in order, in any script, with blanks or none, within the
-// printable width, over more than one page, each line in its size (16, 14 and 11 points).
-TEST(PrintingAnyScript, EveryAnswerReadsBackInOrderWithinThePrintableWidth)
+// Every answer reads back in order, in any script, with blanks or none, within the printable
+// width, over more than one page, each line in its size (16, 14 and 11 points); a long job
+// shows its progress, and Cancel ends it as a cancelled print dialog does.
+TEST(PrintingAnyScript, EveryAnswerReadsBackInOrderAndALongJobCanBeCancelled)
 {
     const QTemporaryDir folder;
     const QString pdf = folder.filePath(u"sheet.pdf"_s);
@@ -120,8 +117,7 @@ TEST(PrintingAnyScript, EveryAnswerReadsBackInOrderWithinThePrintableWidth)
         from = text.indexOf(answer.remove(QRegularExpression(u"\\s"_s)), from);
         EXPECT_GE(from, 0) << answer.toStdString();
     }
-    QPrinter printer;
-    const QRectF printable = printer.pageLayout().paintRectPoints();
+    const QRectF printable = QPrinter().pageLayout().paintRectPoints();
     std::map<QString, double> height; // of each word's first box
     for (const PrintedPdf::Word &word : pages.words) {
         EXPECT_TRUE(word.box.left() >= printable.left() - 0.5
@@ -131,12 +127,7 @@ TEST(PrintingAnyScript, EveryAnswerReadsBackInOrderWithinThePrintableWidth)
     EXPECT_NEAR(height[u"Planner"_s] / height[u"Budget"_s], 16.0 / 11, 0.1);
     EXPECT_NEAR(height[u"Section"_s] / height[u"Budget"_s], 14.0 / 11, 0.1);
     EXPECT_NEAR(height[u"Printed:"_s], height[u"Budget"_s], 0.5);
-}
 
-// A long job shows its progress, and Cancel ends it as a cancelled print dialog does.
-TEST(PrintingAnyScript, ALongJobShowsItsProgressAndCanBeCancelled)
-{
-    const QTemporaryDir folder;
     QString shown;
     const QObject scope;
     // The first events let through come from the dialog, once it is on show.
@@ -146,8 +137,7 @@ TEST(PrintingAnyScript, ALongJobShowsItsProgressAndCanBeCancelled)
         shown = progress->labelText();
         QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
     });
-    EXPECT_EQ(printed(folder.filePath(u"sheet.pdf"_s), {u"Abcdefghij "_s.repeated(100000)}),
-              platform::CancelledError);
+    EXPECT_EQ(printed(pdf, {u"Abcdefghij "_s.repeated(100000)}), platform::CancelledError);
     EXPECT_EQ(shown, u"Printing the Work Sheet...");
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }

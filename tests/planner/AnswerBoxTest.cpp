@@ -31,8 +31,9 @@ protected:
     }
 };
 
-// The name box keeps its rule on every way in, and undo takes back typing it cut.
-TEST_F(AnswerBox, EveryWayIntoTheNameBoxKeepsItsRule)
+// The name box keeps its rule on every way in, the free box after it every key of a long
+// paragraph, and undo and redo take back and bring again what each kept.
+TEST_F(AnswerBox, EveryWayInKeepsTheBoxesRulesAndUndoesToTheStart)
 {
     const QString letters = u"Quarterly review with the northern region sales team"_s;
     QTest::keyClicks(box(), letters.first(16));
@@ -79,14 +80,8 @@ TEST_F(AnswerBox, EveryWayIntoTheNameBoxKeepsItsRule)
     }
     press(Step::Forward);
     EXPECT_EQ(state().workName, QString(40, u'x'));
-}
 
-// What is typed is what is kept, whatever the length of the paragraph and
-// wherever the keys fall; undo takes each edit back and redo brings it again.
-TEST_F(AnswerBox, ALongParagraphKeepsEveryKeyAndUndoesToTheStart)
-{
-    type(u"Budget review"_s);
-    press(Step::Forward);
+    // The next screen's free box, with keys falling wherever in a long paragraph.
     QString paragraph;
     for (int i = 0; paragraph.size() < 24000; ++i)
         paragraph += u"word" + QString::number(i) + u'\u00a0';

@@ -19,14 +19,6 @@ protected:
         navigation.Command4_Click(int16_t(PlannerTool::Meeting));
     }
     void press(Navigation::Step step) { navigation.Command1_Click(step); }
-    // Forward to screen `k`, naming the meeting on the way.
-    void forwardTo(int16_t k)
-    {
-        while (state.currentScreen < k) {
-            view.answer = state.currentScreen == 2 ? u"Budget review"_s : view.answer;
-            press(Navigation::Forward);
-        }
-    }
     // Back and Forward as "BF" when enabled, "--" when not.
     QString steps()
     {
@@ -40,9 +32,8 @@ protected:
     Navigation navigation{state, view, platform};
 };
 
-// A planner's Finished asks before it leads back to the tool menu, where
-// Finished closes at once. Missing, the type finder is told on a planner
-// screen only.
+// A planner's Finished asks before it leads back to the tool menu, where Finished closes
+// at once. A missing type finder is told on a planner screen only.
 TEST_F(NavigationRules, TheToolMenuAndAPlannerLeadToEachOther)
 {
     EXPECT_EQ(QString(view[Control::Frame2].caption + view[Control::Label1].caption),
@@ -56,7 +47,9 @@ TEST_F(NavigationRules, TheToolMenuAndAPlannerLeadToEachOther)
     platform.startResult = platform::StartResult::Failed; // other failures pass silently
     navigation.Command2_Click();
 
-    forwardTo(3);
+    press(Navigation::Forward);
+    view.answer = u"Budget review"_s;
+    press(Navigation::Forward);
     platform.answers = {platform::No, platform::Yes};
     press(Navigation::Finished);
     EXPECT_EQ(platform.boxes.back(),
@@ -78,23 +71,10 @@ TEST_F(NavigationRules, TheToolMenuAndAPlannerLeadToEachOther)
     EXPECT_EQ(platform.started, QStringList(3, u"/opt/orvanta/velkin"_s));
 }
 
-// Every step button first enables Back, and all but Finished and AboutBox hide the picture.
-TEST_F(NavigationRules, TheCommonStepsOfEveryButton)
-{
-    using enum Navigation::Step;
-    for (const auto &[step, keepsPicture] :
-         {std::pair{Finished, true}, {Back, false}, {Print, false}, {AboutBox, true}}) {
-        navigation.Command4_Click(int16_t(PlannerTool::Meeting));
-        platform.answers = {platform::No};
-        press(step);
-        EXPECT_EQ(state.currentScreen, 1);
-        EXPECT_EQ(QString(steps() + view.shown()),
-                  keepsPicture ? u"BFFrame2 Picture1 Command2" : u"BFFrame2 Command2")
-            << step;
-    }
-}
-
-TEST_F(NavigationRules, ForwardNeedsTheNameAndBackKeepsEachAnswer)
+// Forward needs the name, each screen keeps its answer, and the closing screen
+// leads to the sheet, which Back passes over. Every step button first enables
+// Back, and all but Finished and AboutBox hide the picture.
+TEST_F(NavigationRules, TheStepButtonsWalkAPlannerAndKeepEachAnswer)
 {
     press(Navigation::Forward);
     EXPECT_EQ(steps(), u"-F");
@@ -113,11 +93,9 @@ TEST_F(NavigationRules, ForwardNeedsTheNameAndBackKeepsEachAnswer)
     EXPECT_EQ(view.answer, u"Budget review");
     press(Navigation::Forward);
     EXPECT_EQ(view.answer, u"Room 4");
-}
 
-TEST_F(NavigationRules, TheClosingScreenLeadsToTheSheetAndBackPassesOverIt)
-{
-    forwardTo(12);
+    while (state.currentScreen < 12)
+        press(Navigation::Forward);
     view.answer = u"typed on the closing screen"_s;
     press(Navigation::Forward);
     EXPECT_EQ(state.currentScreen, 12); // the sheet is shown on the closing screen
@@ -129,6 +107,19 @@ TEST_F(NavigationRules, TheClosingScreenLeadsToTheSheetAndBackPassesOverIt)
     EXPECT_EQ(state.currentScreen, 11);
     EXPECT_EQ(QString(steps() + view.shown()), u"BFFrame2 Text1 Command2");
     EXPECT_TRUE(state.screen(11).answer.isEmpty());
+
+    navigation.ShowMainMenu();
+    using enum Navigation::Step;
+    for (const auto &[step, keepsPicture] :
+         {std::pair{Finished, true}, {Back, false}, {Print, false}, {AboutBox, true}}) {
+        navigation.Command4_Click(int16_t(PlannerTool::Meeting));
+        platform.answers = {platform::No};
+        press(step);
+        EXPECT_EQ(state.currentScreen, 1);
+        EXPECT_EQ(QString(steps() + view.shown()),
+                  keepsPicture ? u"BFFrame2 Picture1 Command2" : u"BFFrame2 Command2")
+            << step;
+    }
 }
 
 } // namespace

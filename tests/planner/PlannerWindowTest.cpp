@@ -52,16 +52,8 @@ TEST_F(MainWindow, TheStepButtonsShowEachScreenInItsPlace)
     EXPECT_TRUE(window->answerText().endsWith(u"by Friday\r\nAdded in the sheet"));
     press(Step::Finished);
     EXPECT_EQ(showing(), u"Frame2 Frame3 Picture2");
-    start(Tool::Strategy);
-    window->close(); // the close box ends the program without a question
-    EXPECT_EQ(platform.programEnds, 1);
-    EXPECT_EQ(platform.boxes.size(), 2u);
-}
 
-// Each planner from its tool button to its work sheet, one after another in one
-// window; walkToSheet() checks on the way that every screen's texts fit their labels.
-TEST_F(MainWindow, EachPlannerWalksToItsWorkSheet)
-{
+    // Each planner in the same window to its sheet, every screen's texts fitting their labels.
     for (const Tool tool : {Tool::Presentation, Tool::Meeting, Tool::Strategy, Tool::PhoneCall}) {
         start(tool);
         walkToSheet({{2, u"Q3 review"_s}, {3, u"Q3 review"_s}}); // either may be the naming screen
@@ -69,12 +61,15 @@ TEST_F(MainWindow, EachPlannerWalksToItsWorkSheet)
         platform.answers = {platform::Yes};
         press(Step::Finished);
     }
+    start(Tool::Strategy);
+    window->close(); // the close box ends the program without a question
+    EXPECT_EQ(platform.programEnds, 1);
+    EXPECT_EQ(platform.boxes.size(), 6u);
 }
 
-// The keyboard alone walks a planner to a saved and printed sheet and back. A
-// screen reader finds every control named, hears each screen once as the focus
-// lands on something new that reads it, and each press through its interface
-// returns before the box or window it opens.
+// The keyboard alone walks a planner to a saved and printed sheet and back. A screen reader
+// finds every control named, hears each screen once as the focus lands on something new that
+// reads it, and each press through its interface returns before the box or window it opens.
 TEST_F(MainWindow, TheKeyboardAndAScreenReaderReachEverything)
 {
     QWidget *last = nullptr;

@@ -6,10 +6,9 @@
 
 namespace {
 
-// Hundreds of random clicks, keys, pastes, undos and mouse moves, every box
-// answered at random (leaving a planner the likelier No, so that planners get
-// walked to their end); after each step the window keeps its rules, and the
-// answer box holds what a screen reader reads and undoes to how it opened.
+// Hundreds of random clicks, keys, pastes, undos and mouse moves (leaving a planner
+// the likelier No, so that planners get walked to their end); after each step the
+// window keeps its rules, and the box reads as it holds and undoes to how it opened.
 TEST_F(PlannerWindow, RandomUseKeepsTheRules)
 {
     RandomUser user(600);

@@ -11,10 +11,9 @@ using namespace planner;
 
 namespace {
 
-// A Meeting Planner walked to its sheet, printed after a question: a dated
-// heading between two rules, then each listed section as its title and answer,
-// each followed by an empty line and all but the first by a rule. A failing
-// printer is told once, a cancelled job not at all.
+// A Meeting Planner's sheet, printed after a question: a dated heading between two rules,
+// then each listed section as its title and answer, each followed by an empty line and all
+// but the first by a rule. A failing printer is told once, a cancelled job not at all.
 TEST(PrintLayout, TheSectionsOfAMeetingUnderADatedHeading)
 {
     FakePlatform platform;
