@@ -20,15 +20,18 @@ void TraitTest::start()
 
 TraitTest::Next TraitTest::answer(int index)
 {
-    if (m_table.row(m_questionPosition).text.isEmpty())
-        return result().isEmpty() ? Next::NoResult : Next::Results;
-    if (index >= 1 && index <= 4) {
-        const QString letter = m_table.row(int16_t(m_questionPosition + index - 1)).typeLetter;
-        if (const std::optional<PersonalityType> type = typeFromLetter(letter))
-            ++m_counts[int(*type)];
+    const auto over = [this] {
+        return m_table.row(m_questionPosition).text.isEmpty();
+    };
+    if (!over()) { // after the 24th question nothing more counts
+        if (index >= 1 && index <= 4) {
+            const QString letter = m_table.row(int16_t(m_questionPosition + index - 1)).typeLetter;
+            if (const std::optional<PersonalityType> type = typeFromLetter(letter))
+                ++m_counts[int(*type)];
+        }
+        m_questionPosition += 4;
     }
-    m_questionPosition += 4;
-    if (!m_table.row(m_questionPosition).text.isEmpty()) {
+    if (!over()) {
         ++m_questionNumber;
         return Next::Question;
     }
