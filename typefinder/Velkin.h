@@ -10,7 +10,6 @@ class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-
 class QToolButton;
 class TextPanel;
 
