@@ -4,6 +4,8 @@
 #include "TraitTable.h"
 #include "TraitTest.h"
 
+#include "TraitAnswer.h"
+
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -24,12 +26,8 @@ protected:
     {
         TraitTest test(table);
         test.start();
-        for (int q = 0; q < 24; ++q) {
-            int choice = 0;
-            for (int row = 1; row <= 4; ++row)
-                choice = table.row(int16_t(q * 4 + row)).typeLetter == letters[q] ? row : choice;
-            test.answer(choice);
-        }
+        for (int q = 0; q < 24; ++q)
+            test.answer(traitAnswer(table, q, letters[q]));
         return test;
     }
 

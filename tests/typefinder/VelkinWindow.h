@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TraitAnswer.h"
 #include "TypeFinderValues.h"
 #include "Velkin.h"
 #include "WindowTest.h"
@@ -64,13 +65,8 @@ protected:
     // Answers question after question with the trait of each letter in turn ("-" for Don't Know).
     void answerLetters(QDialog &test, QStringView letters) const
     {
-        for (int q = 0; q < letters.size(); ++q) {
-            int choice = 0;
-            for (int i = 1; i <= 4; ++i)
-                choice =
-                    values.traitTable.row(int16_t(q * 4 + i)).typeLetter == letters[q] ? i : choice;
-            click(&test, u"Command2_%1"_s.arg(choice));
-        }
+        for (int q = 0; q < letters.size(); ++q)
+            click(&test, u"Command2_%1"_s.arg(traitAnswer(values.traitTable, q, letters[q])));
     }
     static QString line(const QDialog &test) { return find<QLabel>(&test, "Label1")->text(); }
 
