@@ -23,10 +23,17 @@ asan: deps
 	@cmake --preset asan >/dev/null
 	cmake --build --preset asan
 
+# The project's own sources: those git tracks, or, in a tree without its
+# history (an unpacked source archive), those in the project's folders.
+SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null || \
+	find bench common planner typefinder tests -name '*.cpp' -o -name '*.h')
+
 lint: build
 	@scripts/install-deps lint
-	git ls-files '*.cpp' | xargs -P2 -n4 clang-tidy -p $(BUILD) --quiet
-	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+	@[ -n "$(filter %.cpp,$(SOURCES))" ] || { echo "lint: no sources found under $(CURDIR)"; exit 1; }
+	@echo "clang-tidy and clang-format over $(words $(SOURCES)) files"
+	@printf '%s\n' $(filter %.cpp,$(SOURCES)) | xargs -P2 -n4 clang-tidy -p $(BUILD) --quiet
+	@clang-format --dry-run --Werror $(SOURCES)
 
 deps:
 	@scripts/install-deps
