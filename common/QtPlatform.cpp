@@ -1,5 +1,6 @@
 #include "QtPlatform.h"
 
+#include "AtomicFile.h"
 #include "HelpViewer.h"
 #include "QtTextPrinter.h"
 
@@ -14,16 +15,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QWidget>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace platform {
 
@@ -73,128 +67,15 @@ bool QtPlatform::createFolder(const QString &path)
     return QDir().mkpath(path);
 }
 
-namespace {
-
-// Creates a new, empty file of a name of its own in `folder`, for writing
-// only; returns its descriptor, or -1 with errno set. The mode is what a new
-// file gets (the umask applies).
-int createScratchFile(const QByteArray &folder, const QByteArray &name, QByteArray &scratch)
-{
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        scratch = folder + "/." + name + '.'
-            + QByteArray::number(QRandomGenerator::global()->generate(), 36);
-        const int fd = ::open(scratch.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
-}
-
-bool writeAll(int fd, const QByteArray &bytes)
-{
-    qsizetype written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = EIO;
-            return false;
-        }
-        written += n;
-    }
-    return true;
-}
-
-// Gives the complete scratch file the target's name; without `replace`, only
-// when nothing has that name, checked in the same step where the system can.
-int moveInto(const QByteArray &scratch, const QByteArray &target, bool replace)
-{
-    if (!replace
-        && ::renameat2(AT_FDCWD, scratch.constData(), AT_FDCWD, target.constData(),
-                       RENAME_NOREPLACE)
-            == 0)
-        return 0;
-    if (!replace && errno != EINVAL)
-        return errno;
-    struct stat there
-    {
-    };
-    if (!replace && ::lstat(target.constData(), &there) == 0)
-        return EEXIST; // a file system that cannot check in one step
-    return ::rename(scratch.constData(), target.constData()) == 0 ? 0 : errno;
-}
-
-// Makes a new name in the folder last through a crash.
-int syncFolder(const QByteArray &folder)
-{
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    const int error = ::fsync(fd) == 0 || errno == EINVAL ? 0 : errno;
-    ::close(fd);
-    return error;
-}
-
-// Written beside the target under a name of its own and then renamed to it:
-// an old file stays whole until the new one is complete, and a link of that
-// name is replaced, never followed to where it points. Returns 0 or errno.
-int writeWholeFile(const QString &path, const QByteArray &bytes, bool replace)
-{
-    const QFileInfo info(path);
-    const QByteArray folder = QFile::encodeName(info.path());
-    const QByteArray target = QFile::encodeName(path);
-    struct stat old
-    {
-    };
-    const bool exists = ::lstat(target.constData(), &old) == 0;
-    if (exists && !replace)
-        return EEXIST;
-    const bool replacing = exists && S_ISREG(old.st_mode);
-    if (replacing && ::access(target.constData(), W_OK) != 0)
-        return errno; // a file made read-only stays as it is
-    QByteArray scratch;
-    int fd = createScratchFile(folder, QFile::encodeName(info.fileName()), scratch);
-    if (fd < 0 && errno == ENOENT) {
-        // The folder is missing: the reason is why it cannot be made.
-        if (::mkdir(folder.constData(), 0777) != 0)
-            return errno;
-        fd = createScratchFile(folder, QFile::encodeName(info.fileName()), scratch);
-    }
-    if (fd < 0)
-        return errno;
-    int error = 0;
-    // A sheet the user kept private stays private.
-    if (replacing && ::fchmod(fd, old.st_mode & 07777) != 0)
-        error = errno;
-    if (error == 0 && (!writeAll(fd, bytes) || ::fsync(fd) != 0))
-        error = errno;
-    if (::close(fd) != 0 && error == 0)
-        error = errno;
-    if (error == 0)
-        error = moveInto(scratch, target, replace);
-    if (error != 0) {
-        ::unlink(scratch.constData());
-        return error;
-    }
-    return syncFolder(folder);
-}
-
-} // namespace
-
 bool QtPlatform::fileExists(const QString &path) const
 {
-    struct stat there
-    {
-    };
-    return ::lstat(QFile::encodeName(path).constData(), &there) == 0;
+    return nameTaken(path);
 }
 
 bool QtPlatform::writeTextFile(const QString &path, const QString &text, bool replace,
                                QString &reason)
 {
-    const int error = writeWholeFile(path, text.toUtf8(), replace);
+    const int error = writeFileAtomically(path, text.toUtf8(), replace);
     if (error != 0)
         reason = qt_error_string(error);
     return error == 0;
@@ -206,7 +87,12 @@ std::unique_ptr<QPrinter> QtPlatform::newPrinter() const
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
         return nullptr;
-    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    // Qt starts every job on A4, whatever paper the printer holds.
+    const QPageSize paper = info.defaultPageSize();
+    if (paper.isValid())
+        printer->setPageSize(paper);
+    return printer;
 }
 
 std::unique_ptr<TextPrinter> QtPlatform::openTextPrinter()
@@ -267,14 +153,6 @@ int PrintedPage::metric(PaintDeviceMetric metric) const
     return 0;
 }
 
-// Qt starts every job on A4, whatever paper the printer holds.
-void takePrintersPaper(QPrinter &printer)
-{
-    const QPageSize paper = QPrinterInfo::printerInfo(printer.printerName()).defaultPageSize();
-    if (paper.isValid())
-        printer.setPageSize(paper);
-}
-
 } // namespace
 
 int QtPlatform::printWindowImage(QWidget &window)
@@ -282,7 +160,6 @@ int QtPlatform::printWindowImage(QWidget &window)
     const std::unique_ptr<QPrinter> printer = newPrinter();
     if (!printer)
         return PrinterError;
-    takePrintersPaper(*printer);
     PrintedPage page(*printer, window);
     QPainter painter;
     if (!painter.begin(&page))

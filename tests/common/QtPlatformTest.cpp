@@ -3,12 +3,14 @@
 #include "WorkSheetPrint.h"
 
 #include "PrintedPdf.h"
+#include "SystemRefusals.h"
 #include "WindowTest.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -73,6 +75,37 @@ TEST_F(WritingFiles, AFileIsReplacedWholeOrNotAtAllAndNeverThroughALink)
     EXPECT_FALSE(QFile::exists(theirs));
     EXPECT_EQ(write(u"Plan.doc/Budget.doc"_s, u"Sheet"_s), u"Not a directory");
     EXPECT_EQ(contents(path(u"Plan.doc"_s)), "Mine");
+}
+
+// Where the system has no rename that refuses to replace, a new file is still made, and never
+// over one that another program makes at that moment: by a link, or without links by a checked
+// rename. A file in place is written even when its folder cannot be synced.
+TEST_F(WritingFiles, ANewFileNeverReplacesAnotherWhateverTheSystemLacks)
+{
+    const auto restore = qScopeGuard([] {
+        refusals::renameat2 = refusals::link = nullptr;
+        refusals::folderSync = 0;
+    });
+    for (const auto &[noRename, noLink] : {std::pair{ENOSYS, 0}, {EPERM, 0}, {EINVAL, EPERM}}) {
+        const QString name = u"Plan %1 %2.doc"_s.arg(noRename).arg(noLink);
+        bool racing = false;
+        refusals::renameat2 = [&](const char *to) {
+            QFile theirs(QFile::decodeName(to));
+            if (racing && theirs.open(QIODevice::WriteOnly))
+                theirs.write("Theirs");
+            return noRename;
+        };
+        refusals::link = [&](const char *) { return noLink; };
+        EXPECT_EQ(write(name, u"Mine"_s, false), u"written") << name.toStdString();
+        ASSERT_TRUE(QFile::remove(path(name)));
+        racing = true;
+        EXPECT_EQ(write(name, u"Mine"_s, false), u"File exists");
+        EXPECT_EQ(contents(path(name)), "Theirs");
+    }
+    refusals::renameat2 = refusals::link = nullptr;
+    refusals::folderSync = EIO;
+    EXPECT_EQ(write(u"Synced.doc"_s, u"Kept"_s, false), u"written");
+    EXPECT_EQ(QDir(path({})).entryList(QDir::Files | QDir::Hidden).size(), 4) << "nothing left over";
 }
 
 // A sheet of these answers, each under the title "Section", printed for real into a PDF file.
