@@ -27,7 +27,8 @@ public:
     void endProgram() override;
 
 protected:
-    // The default printer; null when there is none to print on.
+    // The default printer on its own paper, for both print paths; null when
+    // there is none to print on.
     virtual std::unique_ptr<QPrinter> newPrinter() const;
 
 private:
