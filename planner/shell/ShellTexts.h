@@ -25,6 +25,9 @@ inline constexpr QStringView TypeFinderMissingEnd = u" directory. ";
 
 inline constexpr QStringView StoreQuestion =
     u"Do you wish to store a copy of this Work Sheet on disk? (";
+// Added to the store question when the sheet's own name is taken by another plan's sheet.
+inline constexpr QStringView StoredBeside =
+    u"\r\n\r\nA Work Sheet called \"%1\" is already there, so this one goes beside it.";
 inline constexpr QStringView NotStored = u"The Work Sheet could not be stored in:\r\n\r\n";
 inline constexpr QStringView PostMortemQuestion =
     u"Was it successful and what can be improved for next time?";

@@ -75,9 +75,12 @@ void SaveWorkSheet(PlannerState &state, const QString &sheet, platform::Platform
     const QString path =
         workSheetPath(folder, state.workName, state.savedSheets,
                       [&](const QString &file) { return platform.fileExists(file); });
+    QString question = texts::StoreQuestion + path + u')';
+    const QString usual = workSheetBaseName(state.workName) + u".doc";
+    if (!path.endsWith(u'/' + usual))
+        question += texts::StoredBeside.arg(usual);
     const int answer =
-        platform.messageBox(texts::StoreQuestion + path + u')',
-                            platform::YesNo | platform::Question, texts::AppTitle.toString());
+        platform.messageBox(question, platform::YesNo | platform::Question, texts::AppTitle.toString());
     if (answer != platform::Yes || state.workName.isEmpty())
         return;
     platform.createFolder(docsFolder(folder)); // a failure shows when the file is written

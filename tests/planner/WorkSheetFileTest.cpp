@@ -48,7 +48,9 @@ TEST(SavingToDocs, APlanReplacesOnlyItsOwnSheet)
                   + u"Meeting with ACME Co.doc)");
     save(first, u"Q1 plan, edited"_s);
     state.startTool(PlannerTool::Meeting);
-    save(u"Meeting with ACME Corp Q2"_s, u"Q2"_s);
+    EXPECT_TRUE(save(u"Meeting with ACME Corp Q2"_s, u"Q2"_s)
+                    .endsWith(u"Co (2).doc)\r\n\r\nA Work Sheet called \"Meeting with ACME Co.doc\" "
+                              u"is already there, so this one goes beside it."));
     state = PlannerState(); // the program started again, the first plan made anew
     save(first, u"Q1 again"_s);
     save(u"Budget"_s, u"No"_s, platform::No);
