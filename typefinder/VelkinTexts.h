@@ -36,7 +36,7 @@ inline constexpr std::array<QStringView, 5> AboutParagraphs{
     u"Velkin - Professional Orvanta",
     u"Quillan",
     u"Version 1.0, December 2026",
-    u"Press Help, or read README.md",
+    u"Press Help, or read GUIDE.html",
     u"Copyright (C) 2026 Quillan. All rights reserved.",
 };
 

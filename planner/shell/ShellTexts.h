@@ -46,7 +46,7 @@ inline constexpr std::array<AboutItem, 5> AboutItems{{
     {5, u"Orvanta - Professional Orvanta"},
     {8, u"Quillan"},
     {10, u"Version 1.0, December 2026"},
-    {10, u"Read README.md, or press Help in Velkin"},
+    {10, u"Help: GUIDE.html, beside the program"},
     {10, u"Copyright (C) 2026 Quillan. All rights reserved."},
 }};
 

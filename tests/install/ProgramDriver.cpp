@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QGenericPlugin>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -21,33 +22,42 @@ void note(const QString &line)
         log.write((line + u'\n').toUtf8());
 }
 
-// Clicks the button, noting the text of the message box it opens and saying Yes to it.
+// Clicks the button, noting the text of the message box it opens and saying Yes to
+// it, or the text of the About box it opens and closing it.
 bool click(QWidget *window, const QString &name)
 {
     auto *button = window->findChild<QAbstractButton *>(name);
     if (!button || !button->isEnabled())
         return false;
     QTimer::singleShot(0, qApp, [] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             note(u"box " + box->text());
             if (QAbstractButton *yes = box->button(QMessageBox::Yes))
                 yes->click();
             else
                 box->accept();
+        } else if (auto *about = qobject_cast<QDialog *>(modal)) {
+            const auto *text = about->findChild<QLabel *>(u"Label1"_s);
+            note(u"about " + QCoreApplication::applicationName() + u' '
+                 + (text ? text->text().simplified() : QString()));
+            about->close();
         }
     });
     QTest::mouseClick(button, Qt::LeftButton);
     return true;
 }
 
-// The planner starts the type finder from the tool menu, then walks the
-// Strategy Planner to its work sheet and saves it; either program says where it runs.
+// Either program says where it runs and what its About box says. The planner
+// starts the type finder from the tool menu, then walks the Strategy Planner to
+// its work sheet and saves it.
 void drive()
 {
     const QString program = QCoreApplication::applicationName();
     note(program + u' ' + QCoreApplication::applicationDirPath());
     QWidget *window = QApplication::activeWindow() ? QApplication::activeWindow()
                                                    : QApplication::topLevelWidgets().value(0);
+    click(window, program == u"orvanta" ? u"Command1_4"_s : u"Command1_1"_s); // About
     if (program == u"orvanta" && click(window, u"Command4_3"_s) && click(window, u"Command4_2"_s)
         && click(window, u"Command1_2"_s)) {
         QTest::keyClicks(window->findChild<QPlainTextEdit *>(u"Text1"_s), u"Portable plan"_s);
