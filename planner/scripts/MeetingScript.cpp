@@ -4,7 +4,7 @@ namespace planner {
 
 // Asked of the key attendee and of the second one alike.
 constexpr QStringView PersonalityQuestion =
-    u"What is their personality type, and what is the best way to work successfully with them? Use Velkin to find their type and the techniques that work best with them.";
+    u"What is their personality type, and how do they like to be dealt with? Velkin will tell you their type and how to approach it. Do they make the decision, or influence the person who does?";
 
 const ScreenTable &meetingScreens()
 {
@@ -45,11 +45,11 @@ const ScreenTable &meetingScreens()
             }},
             {u" Other Attendees.", Answer::Yes, {
                 {Join::Paragraph, u"Enter details about the other attendees or if it is a large group then enter a profile of them."},
-                {Join::Paragraph, u"Do they share the same wants or needs? People in one industry often share a personality type - if so, enter it here. How can you best get them on side?"},
+                {Join::Paragraph, u"Do they share the same wants or needs? People in one industry often share a personality type - if so, enter it here. Who decides, and who influences the decision? Is there a budget, by when must they decide, and who else are they talking to? How can you best get them on side?"},
             }},
             {u"The Meeting / Agenda.", Answer::Yes, {
                 {Join::Paragraph, u"Think of the meeting as a journey. It takes the people from where they are at the beginning to where you want them to be at the end."},
-                {Join::Paragraph, u"Enter the agenda as timed items and name who leads each one. Open with the customer's concerns, cover your points, and close by agreeing actions, owners and dates. For example: 10 min their concerns (customer), 20 min proposal (you), 10 min questions (all), 5 min actions (you). Then note the course of action needed after the meeting and the next step you will ask them to commit to, by when."},
+                {Join::Paragraph, u"Enter the agenda as timed items, each with who leads it. Open with their concerns, using open questions to learn their needs, the problem and what it costs them; cover your points; close by agreeing actions, owners and dates. For example: 10 min their concerns, 20 min your proposal, 5 min actions. Note the next step you will ask them to commit to, and send everyone a summary of the agreed actions within a day."},
             }},
             {u"What to Take.", Answer::Yes, {
                 {Join::Paragraph, u"Enter the things that you need to take to the meeting."},
@@ -57,7 +57,7 @@ const ScreenTable &meetingScreens()
             }},
             {u"General Notes.", Answer::Yes, {
                 {Join::Paragraph, u"Take time now for reflective thought on your meeting plan and add any extra notes. It is the most important and most neglected part of meeting planning."},
-                {Join::Paragraph, u"Who will be there, and why? What do they want? Is the time of day right for them? What handouts can you give the audience? What objections might they raise, and how will you answer them?"},
+                {Join::Paragraph, u"Who will be there, and why? What do they want? Is the time of day right for them? What handouts can you give the audience? Which open questions will you ask to learn their needs? What objections might they raise, and how will you answer them?"},
             }},
             {u"The Meeting Planner is finished", Answer::No, withFileNotes({
                 {Join::Paragraph, u"You should now have a well structured Meeting plan. "},

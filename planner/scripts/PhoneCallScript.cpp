@@ -21,7 +21,7 @@ const ScreenTable &phoneCallScreens()
                 {Join::Paragraph, u"Please enter a short description for this phone call."},
             }},
             {u" Who are you calling?", Answer::Yes, {
-                {Join::Paragraph, u"What is the person's name and personality type, and how can you best work with them? Use Velkin to find their type and the techniques that work best with them; its Help shows how to judge a type by voice."},
+                {Join::Paragraph, u"What is the person's name and personality type, and how do they like to be dealt with? Velkin will tell you their type and how to approach it; its Help shows how to judge a type by voice. Do they decide, or do they influence the person who does?"},
                 {Join::Paragraph, u"If you are calling a group, do their similar occupations hint at their likely personality type? For example, many accountants have the 'Details' personality type."},
                 {Join::Paragraph, u"Enter the person's phone number and the date and time you propose to call them."},
             }},
@@ -44,7 +44,7 @@ const ScreenTable &phoneCallScreens()
             }},
             {u"General Notes.", Answer::Yes, {
                 {Join::Paragraph, u"Take time now for reflective thought on your phone call plan and add any extra notes. It is the most important and most neglected part of the whole planning process."},
-                {Join::Paragraph, u"What is the most you can hope for from this call, and the least you will settle for? Are you calling the right person? Is this the best time of day for them?"},
+                {Join::Paragraph, u"What is the most you can hope for from this call, and the least you will settle for? Are you calling the right person? Is this the best time of day for them? Which open questions will you ask to learn what they need, what the problem is and what it costs them? If you reach voicemail or an assistant, what short message will you leave? What will you send after the call, and by when?"},
             }},
             {u" Phone Tips.", Answer::No, {
                 {Join::Paragraph, u"1. Be prepared. Have all information, a pad, a pen and anything else you may require ready, before you make the call."},

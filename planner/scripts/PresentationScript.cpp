@@ -4,7 +4,7 @@ namespace planner {
 
 // Asked of the key attendee and of the second one alike.
 constexpr QStringView PersonalityQuestion =
-    u"What is their personality type, and what is the best way to work successfully with them? Use Velkin to find their type and the techniques that work best with them.";
+    u"What is their personality type, and how do they like to be dealt with? Velkin will tell you their type and how to approach it. Do they make the decision, or influence the person who does?";
 
 const ScreenTable &presentationScreens()
 {
@@ -35,7 +35,7 @@ const ScreenTable &presentationScreens()
             }},
             {u"Background Research - Knowing your audience?", Answer::Yes, {
                 {Join::Paragraph, u"What can you read, look up on the Internet or who can you talk to that will help you know your audience better?"},
-                {Join::Paragraph, u"What do you know of their industry? Is there a common problem you can help them solve? What would they like to hear?"},
+                {Join::Paragraph, u"What do you know of their industry? What problem do they share that you can help solve, and what does it cost them? What would they like to hear?"},
                 {Join::Paragraph, u"Do they know you, and do they have faith and confidence in you? If not, your presentation may have to build these first rather than just try to sell."},
             }},
             {u" Key Attendee.", Answer::Yes, {
@@ -50,7 +50,7 @@ const ScreenTable &presentationScreens()
             }},
             {u" Other Attendees or Audience Profile.", Answer::Yes, {
                 {Join::Paragraph, u"Enter details about the other attendees or if it is a large group then enter a profile of the audience."},
-                {Join::Paragraph, u"Do they share the same wants or needs? People in one industry often share a personality type - if so, enter it here. How can you best get these people on side?"},
+                {Join::Paragraph, u"Do they share the same wants or needs? People in one industry often share a personality type - if so, enter it here. Who decides, and who influences the decision? Is there a budget, by when must they decide, and who else are they talking to? How can you best get these people on side?"},
             }},
             {u"The Presentation.", Answer::No, {
                 {Join::Paragraph, u"Think of your presentation as a journey. It takes your audience from where they are at the start to where you want them to be at the end."},
@@ -85,7 +85,7 @@ const ScreenTable &presentationScreens()
                 {Join::Paragraph, u"For example: 'The village needs a well for clean water. The well is half dug and lined. We now need a pump and two more weeks of work.'"},
             }},
             {u"Future Action.", Answer::Yes, {
-                {Join::Paragraph, u"If your presentation went to plan, your audience is now where you want them to be. Now is the time to agree the future action: ask for one clear next step - a decision, an order, a trial or another meeting - and agree who does what, by when. If they hesitate, ask what is holding them back, answer it, and ask again."},
+                {Join::Paragraph, u"If your presentation went to plan, your audience is now where you want them to be, and it is time to agree the future action. Ask for one clear next step - a decision, an order, a trial or another meeting - and agree who does what, by when; send them a summary of it within a day. If they hesitate, ask what holds them back, answer it and ask again."},
                 {Join::Paragraph, u"For example: 'With your help to buy the pump, the village can have clean water by June. Will you approve the funds today, so that we can order the pump this week?'"},
             }},
             {u"General Notes.", Answer::Yes, {
@@ -95,7 +95,7 @@ const ScreenTable &presentationScreens()
             }},
             {u" Important Presentation Tips.", Answer::No, {
                 {Join::Paragraph, u"Here are some important presentation tips:"},
-                {Join::Paragraph, u"Eye Contact - Look at one person while you make a point, then move to another, one point per person. In a large group, include people towards the back."},
+                {Join::Paragraph, u"Eye Contact - Hold one person's eye while you make a point, then turn to someone else for the next. In a large group, include the people towards the back."},
                 {Join::Paragraph, u"Speed - Vary the speed of your voice and movement to suit what you say: slow down for key points, pick up the pace to show enthusiasm."},
                 {Join::Paragraph, u"Your Personality - Let your personality shine through, anything less will look fake."},
                 {Join::Paragraph, u"Getting Better - Practice your presentation. Reading books and magazines aloud help many people."},

@@ -28,13 +28,13 @@ const ScreenTable &strategyScreens()
                 {Join::Paragraph, u"Is there any background work that you can do to make the task more successful?"},
             }},
             {u" Key Player.", Answer::Yes, {
-                {Join::Paragraph, u"Who is the key player? What is their personality type, and what is the best way to work successfully with them? Use Velkin to find their type and the techniques that work best with them."},
+                {Join::Paragraph, u"Who is the key player? What is their personality type, and how do they like to be dealt with? Velkin will tell you their type and how to approach it. Do they decide, or do they influence the person who does?"},
                 {Join::Paragraph, u"What is their role in this? Do you know where they are coming from and where they want to go?"},
                 {Join::Paragraph, u"Do they have a special business or personal objective?"},
             }},
             {u" Other Players.", Answer::Yes, {
                 {Join::Paragraph, u"Enter details about the other players. If it is a large group, enter a profile of them."},
-                {Join::Paragraph, u"Do they share the same wants or needs? People in one industry often share a personality type - if so, enter it here. What will get them on side?"},
+                {Join::Paragraph, u"Do they share the same wants or needs? People in one industry often share a personality type - if so, enter it here. Who decides, who influences, who holds the budget, and by when must it be settled? Who else is competing for their time or money? What will get them on side?"},
             }},
             {u"The Strategy.", Answer::Yes, {
                 {Join::Paragraph, u"Enter your Strategy to best perform this important task."},
