@@ -6,25 +6,7 @@
 
 #include <memory>
 
-class QDialog;
-class QWidget;
-
 namespace platform {
-
-// Message box buttons and icon, added together: YesNo + Question is 36.
-enum MessageBoxFlags : int {
-    OkOnly = 0,
-    YesNo = 4,
-    Question = 32,
-    Exclamation = 48,
-};
-
-// What a message box returns.
-enum MessageBoxAnswer : int {
-    Ok = 1,
-    Yes = 6,
-    No = 7,
-};
 
 enum class StartResult { Started, FileNotFound, Failed };
 
@@ -33,15 +15,13 @@ inline constexpr int PrinterError = 482;
 // The error number of a dialog the user cancelled; print actions stay silent on it.
 inline constexpr int CancelledError = 32755;
 
-// Every service the programs take from the desktop, in one place, so that
-// the logic can be driven by a test double.
+// The desktop services the programs' logic takes, in QtCore's terms only, so
+// that the logic can be driven by a test double. What needs a window is in
+// WindowPlatform.
 class Platform
 {
 public:
     virtual ~Platform() = default;
-
-    // Modal; returns Ok, Yes or No. Closing a Yes/No box counts as No.
-    virtual int messageBox(const QString &text, int flags, const QString &title) = 0;
 
     // The folder of the running program, without a trailing separator.
     virtual QString programFolder() const = 0;
@@ -61,23 +41,11 @@ public:
     virtual bool writeTextFile(const QString &path, const QString &text, bool replace,
                                QString &reason) = 0;
 
-    // A job on the default printer.
+    // A job on the default printer, on the paper it holds.
     virtual std::unique_ptr<TextPrinter> openTextPrinter() = 0;
-
-    // Prints the window as it is shown now on the default printer, on its
-    // paper: one page, the window at the top and as wide as the printable area
-    // allows, its words as text. Returns 0 or an error number.
-    virtual int printWindowImage(QWidget &window) = 0;
 
     // Today as "d mmmm yyyy" (5 December 2026), in the user's language.
     virtual QString today() const = 0;
-
-    // Shows the help file at the topic with this context number, in a viewer
-    // of its own beside `owner`; an open viewer is brought forward.
-    virtual void showHelp(QWidget &owner, const QString &path, int context) = 0;
-
-    // Shows the dialog modally and returns when it has been closed.
-    virtual void showModal(QDialog &dialog) = 0;
 
     // Ends the program: every window closes, no further handler runs.
     virtual void endProgram() = 0;

@@ -1,4 +1,6 @@
+#include "Printers.h"
 #include "QtPlatform.h"
+#include "QtWindowPlatform.h"
 #include "WindowStyle.h"
 #include "frmPresenting.h"
 
@@ -19,9 +21,11 @@ int main(int argc, char *argv[])
     // The application owns its style, which the analyser does not see.
     // NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks)
     QApplication::setStyle(new parts::WindowStyle);
-    platform::QtPlatform platform;
+    const platform::Printers printers;
+    platform::QtPlatform platform(printers);
+    platform::QtWindowPlatform windows(printers);
     // NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
-    planner::frmPresenting window(platform);
+    planner::frmPresenting window(platform, windows);
     window.show();
     return QApplication::exec();
 }

@@ -2,43 +2,58 @@
 
 #include "PersonalityType.h"
 
-#include <QStringView>
+#include <QString>
+
+#include <optional>
 
 namespace typefinder {
 
-// The captions of Steps 2 and 3 as the chosen audience reads them.
-struct AudienceCaptions
+class VelkinView;
+
+// The main window's flow: who is checked (Step 1), how they act (Step 2) and
+// which of two questions fits them (Step 3), or the detailed test instead;
+// then how to deal with their type, or its traits, in the panel.
+class QuickSelection
 {
-    QStringView step2Frame;
-    QStringView fast; // Option3
-    QStringView slow; // Option4
-    QStringView detailedTest; // Option8
-    QStringView step3Frame;
+public:
+    // What the window shows: the steps, or the panel with a description or traits.
+    enum class Showing { Steps, Description, Traits };
+
+    explicit QuickSelection(VelkinView &view);
+
+    // The steps for a customer, where every check starts.
+    void Form_Load();
+    // Step 1: starts afresh for this audience.
+    void chooseAudience(Audience audience);
+    // Step 2: the fast or the slow answer offers Step 3's questions about it.
+    void chooseSpeed(bool fast);
+    // Step 3: the first or the second question; shows the type's description.
+    void ShowDescription(bool first);
+    // Step 2's third answer: the detailed test, whose type is put in as Steps 2 and 3.
+    void runDetailedTest();
+    // Traits: the type's traits in the panel.
+    void Command4_Click();
+    // Clear: back to the steps, every answer kept.
+    void Command2_Click();
+
+    Audience audience() const { return m_audience; }
+    // The letter of the type on show, or empty.
+    const QString &currentType() const { return m_currentType; }
+    Showing showing() const { return m_showing; }
+
+private:
+    void showPanel(Showing showing, const QString &text, const QString &name);
+    void showSteps(bool shown);
+
+    VelkinView &m_view;
+    Audience m_audience = Audience::Customer;
+    bool m_fast = false; // the fast answer is Step 2's answer
+    std::optional<bool> m_first; // Step 3's answer, once given
+    QString m_currentType;
+    Showing m_showing = Showing::Steps;
 };
 
-const AudienceCaptions &audienceCaptions(Audience audience);
-
-// The two Step 3 questions after the fast or the slow Step 2 answer.
-struct Step3Captions
-{
-    QStringView first; // Option5
-    QStringView second; // Option6
-};
-
-Step3Captions step3Captions(bool fast, Audience audience);
-
-// The Step 2 and Step 3 answers: fast (Option3) or slow (Option4), then the
-// first (Option5) or second (Option6) question.
-struct QuickAnswers
-{
-    bool fast;
-    bool firstStep3Answer;
-};
-
-// The type that the answers point to.
-PersonalityType quickType(QuickAnswers answers);
-
-// The answers that point to the type, as a detailed test's result puts them in.
-QuickAnswers quickAnswers(PersonalityType type);
+// The type that the Step 2 and Step 3 answers point to.
+PersonalityType quickType(bool fast, bool first);
 
 } // namespace typefinder

@@ -27,8 +27,9 @@ QStringView traitListName(PersonalityType type)
 
 } // namespace
 
-QString ComposeTraitList(const TraitTable &table, const QString &letter, TraitLayout layout)
+QString ComposeTraitList(const QString &letter, TraitLayout layout)
 {
+    const TraitTable &table = LoadTraitTable();
     const std::optional<PersonalityType> type = typeFromLetter(letter);
     if (!type)
         return {};

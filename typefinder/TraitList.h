@@ -4,15 +4,13 @@
 
 namespace typefinder {
 
-class TraitTable;
-
 enum class TraitLayout {
     MainWindow, // five traits to a line
     TestWindow, // three traits to a line
 };
 
-// The traits of the type with this letter, from a loaded table; empty for
+// The traits of the type with this letter, from the trait table; empty for
 // any text that is not a type letter.
-QString ComposeTraitList(const TraitTable &table, const QString &letter, TraitLayout layout);
+QString ComposeTraitList(const QString &letter, TraitLayout layout);
 
 } // namespace typefinder

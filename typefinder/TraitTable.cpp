@@ -141,26 +141,22 @@ constexpr std::array<Trait, 96> Traits{{
 
 } // namespace
 
+TraitTable::TraitTable()
+{
+    for (size_t i = 0; i < Traits.size(); ++i)
+        m_rows[i] = {Traits[i].text.toString(), Traits[i].letter.toString()};
+}
+
 const TraitEntry &TraitTable::row(int16_t number) const
 {
     Q_ASSERT(number >= 1 && number <= Rows);
     return m_rows[number - 1];
 }
 
-TraitEntry &TraitTable::row(int16_t number)
+const TraitTable &LoadTraitTable()
 {
-    Q_ASSERT(number >= 1 && number <= Rows);
-    return m_rows[number - 1];
-}
-
-void LoadTraitTable(TraitTable &table)
-{
-    int16_t number = 1;
-    for (const Trait &trait : Traits) {
-        TraitEntry &entry = table.row(number++);
-        entry.text = trait.text.toString();
-        entry.typeLetter = trait.letter.toString();
-    }
+    static const TraitTable table;
+    return table;
 }
 
 } // namespace typefinder

@@ -21,14 +21,15 @@ class TraitTable
 public:
     static constexpr int16_t Rows = 100;
 
+    TraitTable(); // rows 1 to 96 filled
+
     const TraitEntry &row(int16_t number) const;
-    TraitEntry &row(int16_t number);
 
 private:
     std::array<TraitEntry, Rows> m_rows;
 };
 
-// Writes rows 1 to 96.
-void LoadTraitTable(TraitTable &table);
+// The one trait table, built at its first use and only read after.
+const TraitTable &LoadTraitTable();
 
 } // namespace typefinder

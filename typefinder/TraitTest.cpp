@@ -8,10 +8,6 @@
 
 namespace typefinder {
 
-TraitTest::TraitTest(const TraitTable &table)
-    : m_table(table)
-{ }
-
 void TraitTest::start()
 {
     m_questionPosition = 1;
@@ -20,12 +16,13 @@ void TraitTest::start()
 
 TraitTest::Next TraitTest::answer(int index)
 {
-    const auto over = [this] {
-        return m_table.row(m_questionPosition).text.isEmpty();
+    const TraitTable &table = LoadTraitTable();
+    const auto over = [&] {
+        return table.row(m_questionPosition).text.isEmpty();
     };
     if (!over()) { // after the 24th question nothing more counts
         if (index >= 1 && index <= 4) {
-            const QString letter = m_table.row(int16_t(m_questionPosition + index - 1)).typeLetter;
+            const QString letter = table.row(int16_t(m_questionPosition + index - 1)).typeLetter;
             if (const std::optional<PersonalityType> type = typeFromLetter(letter))
                 ++m_counts[int(*type)];
         }
@@ -35,22 +32,24 @@ TraitTest::Next TraitTest::answer(int index)
         ++m_questionNumber;
         return Next::Question;
     }
-    return result().isEmpty() ? Next::NoResult : Next::Results;
+    return result() ? Next::Results : Next::NoResult;
 }
 
 QString TraitTest::answerText(int index) const
 {
-    return m_table.row(int16_t(m_questionPosition + index - 1)).text;
+    return LoadTraitTable().row(int16_t(m_questionPosition + index - 1)).text;
 }
 
-QString TraitTest::result() const
+std::optional<PersonalityType> TraitTest::result() const
 {
     int leader = 0;
     for (int i = 1; i < 4; ++i) {
         if (m_counts[i] > m_counts[leader])
             leader = i;
     }
-    return m_counts[leader] > 0 ? typeLetter(allTypes[leader]) : QString();
+    if (m_counts[leader] == 0)
+        return std::nullopt;
+    return allTypes[leader];
 }
 
 std::array<TraitTest::Bar, 4> TraitTest::bars() const

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "PersonalityType.h"
+
 #include <QString>
 
 #include <array>
 #include <cstdint>
 
 namespace typefinder {
-
-class TraitTable;
 
 // The detailed test: 24 questions of four traits, counted per type.
 class TraitTest
@@ -19,8 +19,6 @@ public:
         int top; // twips from the top of the results frame
         QString caption;
     };
-
-    explicit TraitTest(const TraitTable &table);
 
     // Puts up question 1; the counts are left as they are.
     void start();
@@ -38,14 +36,13 @@ public:
     QString answerText(int index) const;
     const std::array<int16_t, 4> &counts() const { return m_counts; }
 
-    // The letter of the highest count, the earlier type on a tie; empty when every answer was
-    // "Don't Know".
-    QString result() const;
+    // The type of the highest count, the earlier type on a tie; none when
+    // every answer was "Don't Know".
+    std::optional<PersonalityType> result() const;
     // Bars of up to 3200 twips standing on the 3800 line, by type in their usual order.
     std::array<Bar, 4> bars() const;
 
 private:
-    const TraitTable &m_table;
     int16_t m_questionPosition = 1;
     int16_t m_questionNumber = 1;
     std::array<int16_t, 4> m_counts{};

@@ -1,16 +1,13 @@
 #include "Velkin.h"
 
 #include "ChoiceButton.h"
-#include "Description.h"
 #include "OptionButton.h"
 #include "Platform.h"
-#include "QuickSelection.h"
 #include "TextPanel.h"
-#include "TraitList.h"
 #include "Twips.h"
-#include "TypeFinderValues.h"
 #include "VelkinTexts.h"
 #include "WindowParts.h"
+#include "WindowPlatform.h"
 #include "frmAbout.h"
 #include "frmSelfTest.h"
 
@@ -20,6 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QToolButton>
 
 using namespace parts;
@@ -61,21 +59,12 @@ QPushButton *yellowButton(QWidget *parent, QStringView name, const ButtonText &t
     return b;
 }
 
-// Selections are changed by the program too: a group must let all its options go.
-void deselect(QButtonGroup *group)
-{
-    group->setExclusive(false);
-    for (QAbstractButton *button : group->buttons())
-        button->setChecked(false);
-    group->setExclusive(true);
-}
-
 } // namespace
 
-Velkin::Velkin(TypeFinderValues &values, platform::Platform &platform, QWidget *parent)
+Velkin::Velkin(platform::Platform &platform, platform::WindowPlatform &windows, QWidget *parent)
     : QWidget(parent)
-    , m_values(values)
     , m_platform(platform)
+    , m_windows(windows)
 {
     setObjectName(QStringLiteral("Velkin"));
     setWindowTitle(texts::AppTitle.toString());
@@ -83,7 +72,8 @@ Velkin::Velkin(TypeFinderValues &values, platform::Platform &platform, QWidget *
     setFont(arial(8.25));
     setFixedSize(twipsRect(0, 0, 8895, 6435).size());
     createControls();
-    Form_Load();
+    centre(*this);
+    m_selection.Form_Load();
 }
 
 Velkin::~Velkin() = default;
@@ -110,11 +100,14 @@ void Velkin::createControls()
     m_option2->setText(texts::Associate.toString());
     m_option7 = option<ChoiceButton>(m_frame1, u"Option7", twipsRect(3600, 360, 975, 255));
     m_option7->setText(texts::Yourself.toString());
-    for (ChoiceButton *o : {m_option1, m_option2, m_option7}) {
+    const std::pair<ChoiceButton *, Audience> audiences[] = {{m_option1, Audience::Customer},
+                                                             {m_option2, Audience::Associate},
+                                                             {m_option7, Audience::Self}};
+    for (const auto &[o, audience] : audiences) {
         o->setToolTip(texts::OptionTip.toString());
-        connect(o, &QRadioButton::toggled, this, [this](bool on) {
+        connect(o, &QRadioButton::toggled, this, [this, audience](bool on) {
             if (on)
-                chooseAudience();
+                m_selection.chooseAudience(audience);
         });
     }
 
@@ -125,34 +118,38 @@ void Velkin::createControls()
     label(m_frame2, u"Label6", texts::Or.toString(), twipsRect(5640, 720, 255, 255), Blue);
     m_option8 = option<OptionButton>(m_frame2, u"Option8", twipsRect(6120, 240, 2055, 1335));
     m_option8->setActOnPress(true);
-    m_speedGroup = new QButtonGroup(this);
+    auto *speeds = new QButtonGroup(this);
     for (OptionButton *o : {m_option3, m_option4, m_option8})
-        m_speedGroup->addButton(o);
+        speeds->addButton(o);
     for (OptionButton *o : {m_option3, m_option4}) {
-        connect(o, &QRadioButton::toggled, this, [this](bool on) {
+        connect(o, &QRadioButton::toggled, this, [this, fast = o == m_option3](bool on) {
             if (on)
-                chooseSpeed();
+                m_selection.chooseSpeed(fast);
         });
     }
     connect(m_option8, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            runDetailedTest();
+            m_selection.runDetailedTest();
     });
-    connect(m_option8, &OptionButton::pressedAgain, this, &Velkin::runDetailedTest);
+    connect(m_option8, &OptionButton::pressedAgain, this,
+            [this] { m_selection.runDetailedTest(); });
 
     m_frame3 = blueFrame(this, u"Frame3", twipsRect(240, 3840, 8415, 1095));
     m_option5 = option<OptionButton>(m_frame3, u"Option5", twipsRect(240, 360, 3255, 615));
     label(m_frame3, u"Label3", texts::Or.toString(), twipsRect(3840, 480, 255, 255), Blue);
     m_option6 = option<OptionButton>(m_frame3, u"Option6", twipsRect(4440, 240, 3735, 735));
-    m_step3Group = new QButtonGroup(this);
+    auto *answers = new QButtonGroup(this);
     for (OptionButton *o : {m_option5, m_option6}) {
-        m_step3Group->addButton(o);
+        answers->addButton(o);
         o->setActOnPress(true);
-        connect(o, &QRadioButton::toggled, this, [this](bool on) {
+        const auto describe = [this, first = o == m_option5] {
+            m_selection.ShowDescription(first);
+        };
+        connect(o, &QRadioButton::toggled, this, [describe](bool on) {
             if (on)
-                ShowDescription();
+                describe();
         });
-        connect(o, &OptionButton::pressedAgain, this, &Velkin::ShowDescription);
+        connect(o, &OptionButton::pressedAgain, this, describe);
     }
 
     m_label4 =
@@ -162,13 +159,13 @@ void Velkin::createControls()
 
     m_command2 = yellowButton(this, u"Command2", texts::ClearButton,
                               twipsRect(2520, 5760, 1095, 375), u"clear");
-    connect(m_command2, &QPushButton::clicked, this, &Velkin::Command2_Click);
+    connect(m_command2, &QPushButton::clicked, this, [this] { m_selection.Command2_Click(); });
     m_command3 = yellowButton(this, u"Command3", texts::PrintButton,
                               twipsRect(3960, 5760, 1095, 375), u"print");
     connect(m_command3, &QPushButton::clicked, this, &Velkin::Command3_Click);
     m_command4 = yellowButton(this, u"Command4", texts::TraitsButton,
                               twipsRect(5400, 5760, 1095, 375), u"traits");
-    connect(m_command4, &QPushButton::clicked, this, &Velkin::Command4_Click);
+    connect(m_command4, &QPushButton::clicked, this, [this] { m_selection.Command4_Click(); });
 
     m_label5 = label(this, u"Label5", texts::Maker.toString(), twipsRect(3720, 5300, 1335, 950),
                      Qt::white);
@@ -184,91 +181,6 @@ void Velkin::createControls()
         setTabOrder(order[i - 1], order[i]);
 }
 
-void Velkin::Form_Load()
-{
-    centre(*this);
-    m_option1->setChecked(true); // Step 1 for a customer is where every check starts
-    m_option1->setFocus();
-}
-
-Audience Velkin::audience() const
-{
-    if (m_option1->isChecked())
-        return Audience::Customer;
-    if (m_option2->isChecked())
-        return Audience::Associate;
-    return Audience::Self;
-}
-
-void Velkin::chooseAudience()
-{
-    m_label4->clear();
-    deselect(m_speedGroup);
-    deselect(m_step3Group);
-    m_option5->hide();
-    m_option6->hide();
-    showSteps(true);
-
-    const AudienceCaptions &captions = audienceCaptions(audience());
-    m_option3->setText(captions.fast.toString());
-    m_option4->setText(captions.slow.toString());
-    m_option8->setText(captions.detailedTest.toString());
-    m_frame2->setTitle(captions.step2Frame.toString());
-    m_frame3->setTitle(captions.step3Frame.toString());
-}
-
-void Velkin::chooseSpeed()
-{
-    m_label4->clear();
-    deselect(m_step3Group);
-    const Step3Captions captions = step3Captions(m_option3->isChecked(), audience());
-    m_option5->setText(captions.first.toString());
-    m_option6->setText(captions.second.toString());
-    m_option5->show();
-    m_option6->show();
-}
-
-void Velkin::ShowDescription()
-{
-    const PersonalityType type = quickType({m_option3->isChecked(), m_option5->isChecked()});
-    m_values.currentType = typeLetter(type);
-    const QStringView audienceNames[] = {texts::Customer, texts::Associate, texts::Yourself};
-    showPanel(
-        ComposeDescription(type, audience()),
-        texts::DescriptionName.arg(texts::TypeNames[int(type)], audienceNames[int(audience())]));
-}
-
-void Velkin::Command4_Click()
-{
-    LoadTraitTable(m_values.traitTable);
-    const std::optional<PersonalityType> type = typeFromLetter(m_values.currentType);
-    showPanel(ComposeTraitList(m_values.traitTable, m_values.currentType, TraitLayout::MainWindow),
-              type ? texts::TraitListName.arg(texts::TypeNames[int(*type)]) : QString());
-}
-
-void Velkin::Command2_Click()
-{
-    showSteps(true);
-    // Back where the same answer can be given again, or where a check starts.
-    QAbstractButton *answer = m_step3Group->checkedButton();
-    (answer ? answer : m_option1)->setFocus();
-}
-
-void Velkin::runDetailedTest()
-{
-    {
-        frmSelfTest test(m_values, audience() == Audience::Self, m_platform, this);
-        m_platform.showModal(test);
-    }
-    const std::optional<PersonalityType> result = typeFromLetter(m_values.testResult);
-    if (!result)
-        return;
-    // Put the result in as if the user had answered Steps 2 and 3.
-    const QuickAnswers answers = quickAnswers(*result);
-    (answers.fast ? m_option3 : m_option4)->setChecked(true);
-    (answers.firstStep3Answer ? m_option5 : m_option6)->setChecked(true);
-}
-
 void Velkin::Command1_Click(int index)
 {
     switch (index) {
@@ -277,12 +189,12 @@ void Velkin::Command1_Click(int index)
         break;
     case 1: {
         frmAbout about(this);
-        m_platform.showModal(about);
+        m_windows.showModal(about);
         break;
     }
     default: // what the program reports of its help is nothing, whatever happens
-        m_platform.showHelp(*this, m_platform.programFolder() + texts::HelpFile,
-                            texts::HelpContents);
+        m_windows.showHelp(*this, m_platform.programFolder() + texts::HelpFile,
+                           texts::HelpContents);
         break;
     }
 }
@@ -290,12 +202,13 @@ void Velkin::Command1_Click(int index)
 // Prints the window as it shows, the panel in white on black; failures pass silently.
 void Velkin::Command3_Click()
 {
-    if (m_platform.messageBox(texts::PrintQuestion.toString(), platform::YesNo,
-                              texts::PrintTitle.toString())
-        != platform::Yes)
+    if (m_windows.messageBox(*this,
+                             {texts::PrintQuestion.toString(), platform::Buttons::YesNo,
+                              platform::Icon::None, texts::PrintTitle.toString()})
+        != platform::Answer::Yes)
         return;
     m_label4->setColours(Qt::white, Qt::black);
-    m_platform.printWindowImage(*this);
+    m_windows.printWindowImage(*this);
     m_label4->setColours(DarkRed, PaleYellow);
 }
 
@@ -306,26 +219,87 @@ void Velkin::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+QWidget *Velkin::control(Control control) const
+{
+    switch (control) {
+    case Control::Option1:
+        return m_option1;
+    case Control::Frame2:
+        return m_frame2;
+    case Control::Option3:
+        return m_option3;
+    case Control::Option4:
+        return m_option4;
+    case Control::Option8:
+        return m_option8;
+    case Control::Frame3:
+        return m_frame3;
+    case Control::Option5:
+        return m_option5;
+    case Control::Option6:
+        return m_option6;
+    case Control::Label4:
+        return m_label4;
+    case Control::Label5:
+        return m_label5;
+    case Control::Command2:
+        return m_command2;
+    case Control::Command3:
+        return m_command3;
+    case Control::Command4:
+        return m_command4;
+    }
+    return nullptr;
+}
+
+void Velkin::setCaption(Control control, const QString &caption)
+{
+    QWidget *w = this->control(control);
+    if (auto *frame = qobject_cast<QGroupBox *>(w))
+        frame->setTitle(caption);
+    else if (auto *button = qobject_cast<QAbstractButton *>(w))
+        button->setText(caption);
+}
+
+void Velkin::setControlVisible(Control control, bool visible)
+{
+    this->control(control)->setVisible(visible);
+}
+
+// Changed by the program, an answer's group must let it go, and it must not
+// run what choosing it runs.
+void Velkin::setSelected(Control option, bool selected)
+{
+    auto *button = static_cast<QAbstractButton *>(control(option));
+    const QSignalBlocker quiet(button);
+    QButtonGroup *group = button->group();
+    if (group)
+        group->setExclusive(selected);
+    button->setChecked(selected);
+    if (group)
+        group->setExclusive(true);
+}
+
+void Velkin::focusControl(Control control)
+{
+    this->control(control)->setFocus();
+}
+
 // The panel takes the focus before its text and name change, so that a screen
 // reader reads it on arrival rather than taking the change as old news.
-void Velkin::showPanel(const QString &text, const QString &name)
+void Velkin::setPanel(const QString &text, const QString &name)
 {
-    showSteps(false);
-    m_label4->setFocus();
+    if (!text.isEmpty())
+        m_label4->setFocus();
     m_label4->setText(text);
     m_label4->setAccessibleName(name);
 }
 
-// The steps and the logo, or the panel with its buttons: never both.
-void Velkin::showSteps(bool shown)
+std::optional<PersonalityType> Velkin::runDetailedTest(bool self)
 {
-    m_label4->setVisible(!shown);
-    m_label5->setVisible(shown);
-    m_command2->setVisible(!shown);
-    m_command3->setVisible(!shown);
-    m_command4->setVisible(!shown);
-    m_frame2->setVisible(shown);
-    m_frame3->setVisible(shown);
+    frmSelfTest test(self, m_windows, this);
+    m_windows.showModal(test);
+    return test.result();
 }
 
 } // namespace typefinder

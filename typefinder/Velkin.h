@@ -1,6 +1,7 @@
 #pragma once
 
-#include "PersonalityType.h"
+#include "QuickSelection.h"
+#include "VelkinView.h"
 
 #include <QWidget>
 
@@ -15,45 +16,48 @@ class TextPanel;
 
 namespace platform {
 class Platform;
-}
+class WindowPlatform;
+} // namespace platform
 
 namespace typefinder {
 
 class ChoiceButton;
 class OptionButton;
-struct TypeFinderValues;
 
 // The type finder's main window: who to check (Step 1), two either-or
-// questions (Steps 2 and 3) or the detailed test, then how to deal with the type.
-class Velkin : public QWidget
+// questions (Steps 2 and 3) or the detailed test, then how to deal with the
+// type. What each choice does is QuickSelection's.
+class Velkin : public QWidget, public VelkinView
 {
     Q_OBJECT
 
 public:
-    Velkin(TypeFinderValues &values, platform::Platform &platform, QWidget *parent = nullptr);
+    Velkin(platform::Platform &platform, platform::WindowPlatform &windows,
+           QWidget *parent = nullptr);
     ~Velkin() override;
 
-    Audience audience() const;
+    const QuickSelection &selection() const { return m_selection; }
+
+    // VelkinView
+    void setCaption(Control control, const QString &caption) override;
+    void setControlVisible(Control control, bool visible) override;
+    void setSelected(Control option, bool selected) override;
+    void focusControl(Control control) override;
+    void setPanel(const QString &text, const QString &name) override;
+    std::optional<PersonalityType> runDetailedTest(bool self) override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
-    void Form_Load();
-    void chooseAudience();
-    void chooseSpeed();
-    void ShowDescription();
-    void runDetailedTest();
-    void Command4_Click(); // Traits
-    void Command2_Click(); // Clear
     void Command1_Click(int index); // Finished, About, Help
     void Command3_Click(); // Print
-    void showPanel(const QString &text, const QString &name);
-    void showSteps(bool shown);
+    QWidget *control(Control control) const;
 
-    TypeFinderValues &m_values;
     platform::Platform &m_platform;
+    platform::WindowPlatform &m_windows;
+    QuickSelection m_selection{*this};
 
     QLabel *m_label2 = nullptr;
     std::array<QToolButton *, 3> m_command1{};
@@ -68,8 +72,6 @@ private:
     QGroupBox *m_frame3 = nullptr;
     OptionButton *m_option5 = nullptr;
     OptionButton *m_option6 = nullptr;
-    QButtonGroup *m_speedGroup = nullptr; // Option3, Option4, Option8
-    QButtonGroup *m_step3Group = nullptr; // Option5, Option6
     TextPanel *m_label4 = nullptr;
     QPushButton *m_command2 = nullptr;
     QPushButton *m_command3 = nullptr;

@@ -1,13 +1,12 @@
 #include "frmSelfTest.h"
 
-#include "PersonalityType.h"
 #include "Platform.h"
 #include "TextPanel.h"
 #include "TraitList.h"
 #include "Twips.h"
-#include "TypeFinderValues.h"
 #include "VelkinTexts.h"
 #include "WindowParts.h"
+#include "WindowPlatform.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -25,13 +24,10 @@ constexpr std::array<int, 4> BarLefts{1200, 2520, 3960, 5040};
 
 } // namespace
 
-frmSelfTest::frmSelfTest(TypeFinderValues &values, bool self, platform::Platform &platform,
-                         QWidget *parent)
+frmSelfTest::frmSelfTest(bool self, platform::WindowPlatform &windows, QWidget *parent)
     : QDialog(parent)
-    , m_values(values)
-    , m_platform(platform)
+    , m_windows(windows)
     , m_self(self)
-    , m_test(values.traitTable)
 {
     setObjectName(QStringLiteral("frmSelfTest"));
     setWindowTitle(texts::TestTitle.toString());
@@ -129,7 +125,6 @@ void frmSelfTest::Form_Load()
     centre(*this);
     if (m_self)
         m_label1->setText(questionLine(1, true));
-    LoadTraitTable(m_values.traitTable);
 }
 
 void frmSelfTest::showEvent(QShowEvent *event)
@@ -145,7 +140,7 @@ void frmSelfTest::firstQuestion()
 {
     m_test.start();
     showAnswers();
-    m_values.testResult.clear();
+    m_result.reset();
     m_command2[1]->setFocus(); // the first answer, for the keyboard
 }
 
@@ -186,8 +181,9 @@ void frmSelfTest::Command2_Click(int index)
         showResults();
         break;
     case TraitTest::Next::NoResult:
-        m_platform.messageBox(texts::OnlyDontKnow.toString(), platform::Exclamation,
-                              texts::AppTitle.toString());
+        m_windows.messageBox(*this,
+                             {texts::OnlyDontKnow.toString(), platform::Buttons::Ok,
+                              platform::Icon::Exclamation, texts::AppTitle.toString()});
         close();
         break;
     }
@@ -195,7 +191,7 @@ void frmSelfTest::Command2_Click(int index)
 
 void frmSelfTest::showResults()
 {
-    m_values.testResult = m_test.result();
+    m_result = m_test.result();
     const std::array<TraitTest::Bar, 4> bars = m_test.bars();
     for (int b = 0; b < 4; ++b) {
         m_frame1[b]->setGeometry(twipsRect(BarLefts[b], bars[b].top, 615, bars[b].height));
@@ -219,8 +215,6 @@ void frmSelfTest::showResults()
 
 void frmSelfTest::Frame1_Click(int bar)
 {
-    LoadTraitTable(m_values.traitTable);
-    m_values.currentType = typeLetter(allTypes[bar]);
     m_label2->show();
     m_label2->raise();
     m_command4->show();
@@ -228,8 +222,7 @@ void frmSelfTest::Frame1_Click(int bar)
     // Focus first, then the text: a screen reader reads the panel as it arrives.
     m_label2->setFocus();
     setBarsVisible(false);
-    m_label2->setText(
-        ComposeTraitList(m_values.traitTable, m_values.currentType, TraitLayout::TestWindow));
+    m_label2->setText(ComposeTraitList(typeLetter(allTypes[bar]), TraitLayout::TestWindow));
     m_label2->setAccessibleName(texts::TraitListName.arg(texts::TypeNames[bar]));
     m_shownBar = bar;
 }
@@ -245,18 +238,20 @@ void frmSelfTest::Command4_Click()
 // Prints the results in their printed wording; a failure is told, a cancel is not.
 void frmSelfTest::Command3_Click()
 {
-    if (m_platform.messageBox(texts::PrintQuestion.toString(), platform::YesNo,
-                              texts::TestPrintTitle.toString())
-        != platform::Yes)
+    if (m_windows.messageBox(*this,
+                             {texts::PrintQuestion.toString(), platform::Buttons::YesNo,
+                              platform::Icon::None, texts::TestPrintTitle.toString()})
+        != platform::Answer::Yes)
         return;
     m_label5->setText(texts::PrintedBarHint.toString());
     m_label3->setText(texts::PrintedBarNames.toString());
-    const int error = m_platform.printWindowImage(*this);
+    const int error = m_windows.printWindowImage(*this);
     m_label5->setText(texts::BarHint.toString());
     m_label3->setText(texts::BarNames.toString());
     if (error != 0 && error != platform::CancelledError) {
-        m_platform.messageBox(texts::PrintError + QString::number(error), platform::OkOnly,
-                              texts::AppTitle.toString());
+        m_windows.messageBox(*this,
+                             {texts::PrintError + QString::number(error), platform::Buttons::Ok,
+                              platform::Icon::None, texts::AppTitle.toString()});
     }
 }
 

@@ -13,24 +13,25 @@ class QToolButton;
 class TextPanel;
 
 namespace platform {
-class Platform;
+class WindowPlatform;
 }
 
 namespace typefinder {
 
-struct TypeFinderValues;
-
 // The detailed test: 24 questions, then the counts as bars. Created afresh
-// for each test; its result is left in TypeFinderValues::testResult.
+// for each test.
 class frmSelfTest : public QDialog
 {
     Q_OBJECT
 
 public:
     // `self`: the user is testing themselves, which changes the wording.
-    frmSelfTest(TypeFinderValues &values, bool self, platform::Platform &platform,
-                QWidget *parent = nullptr);
+    frmSelfTest(bool self, platform::WindowPlatform &windows, QWidget *parent = nullptr);
     ~frmSelfTest() override;
+
+    // The type with the most answers once the results are up; none before,
+    // or when every answer was "Don't Know".
+    std::optional<PersonalityType> result() const { return m_result; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -48,10 +49,10 @@ private:
     void Command4_Click(); // Clear
     void setBarsVisible(bool visible);
 
-    TypeFinderValues &m_values;
-    platform::Platform &m_platform;
+    platform::WindowPlatform &m_windows;
     const bool m_self;
     TraitTest m_test;
+    std::optional<PersonalityType> m_result;
     bool m_started = false;
     int m_shownBar = 0; // whose traits are on show, to come back to
 

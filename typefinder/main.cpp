@@ -1,5 +1,6 @@
+#include "Printers.h"
 #include "QtPlatform.h"
-#include "TypeFinderValues.h"
+#include "QtWindowPlatform.h"
 #include "Velkin.h"
 #include "WindowStyle.h"
 
@@ -11,10 +12,11 @@ int main(int argc, char *argv[])
     // The application owns its style, which the analyser does not see.
     // NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks)
     QApplication::setStyle(new parts::WindowStyle);
-    platform::QtPlatform platform;
+    const platform::Printers printers;
+    platform::QtPlatform platform(printers);
+    platform::QtWindowPlatform windows(printers);
     // NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
-    typefinder::TypeFinderValues values;
-    typefinder::Velkin window(values, platform);
+    typefinder::Velkin window(platform, windows);
     window.show();
     return QApplication::exec();
 }

@@ -11,6 +11,23 @@ constexpr QStringView LineBreak = u"\r\n";
 constexpr QStringView Indent = u"     ";
 constexpr QStringView DocsLineEnd = u"/Docs  ] directory.";
 
+// What the screen at `index` of a script of `last` screens is, by its place,
+// its title and whether it takes an answer. A title that begins with a blank
+// marks what the work sheet lists only when answered, or never.
+ScreenRole roleOf(const ScreenRow &row, int16_t index, int16_t last)
+{
+    if (index == 1)
+        return ScreenRole::Opening;
+    if (index == last)
+        return ScreenRole::Closing;
+    if (isNamingTitle(row.title.toString()))
+        return ScreenRole::Naming;
+    const bool optional = row.title.startsWith(u' ');
+    if (row.takesAnswer == Answer::Yes)
+        return optional ? ScreenRole::OptionalAnswer : ScreenRole::Answer;
+    return optional ? ScreenRole::Information : ScreenRole::Heading;
+}
+
 } // namespace
 
 QString composeGuidance(const std::vector<Piece> &pieces,
@@ -61,11 +78,13 @@ void buildScript(const ScreenTable &table, PlannerState &state, PlannerView &vie
     const auto folder = [&platform] {
         return platform.programFolder();
     };
+    const auto last = int16_t(table.rows.size());
     for (const ScreenRow &row : table.rows) {
         Screen &screen = state.screen(i);
         screen.title = row.title.toString();
         screen.guidance = composeGuidance(row.pieces, folder);
         screen.takesAnswer = row.takesAnswer == Answer::Yes ? TrueFlag : FalseFlag;
+        screen.role = roleOf(row, i, last);
         ++i;
     }
     state.screenEnd = i;

@@ -8,8 +8,6 @@
 #include "WorkSheetFile.h"
 #include "WorkSheetPrint.h"
 
-using platform::MessageBoxFlags;
-
 namespace planner {
 
 Navigation::Navigation(PlannerState &state, PlannerView &view, platform::Platform &platform)
@@ -64,7 +62,7 @@ void Navigation::Command1_Click(int16_t index)
     if (m_state.screenEnd - 1 > m_state.currentScreen) {
         Screen &screen = m_state.current();
         screen.answer = m_view.answerText();
-        if (isNamingTitle(screen.title))
+        if (screen.role == ScreenRole::Naming)
             m_state.workName = screen.answer;
     }
     if (index != Finished && index != AboutBox)
@@ -81,7 +79,7 @@ void Navigation::Command1_Click(int16_t index)
         forward();
         break;
     case Print:
-        PrintWorkSheet(m_state, m_platform);
+        PrintWorkSheet(m_state, m_platform, m_view);
         break;
     case AboutBox:
         m_view.showAboutBox();
@@ -96,15 +94,15 @@ void Navigation::Command1_Click(int16_t index)
 void Navigation::Command2_Click()
 {
     if (startTypeFinder() == platform::StartResult::FileNotFound) {
-        m_platform.messageBox(texts::TypeFinderMissing + m_platform.programFolder()
-                                  + texts::TypeFinderMissingEnd,
-                              MessageBoxFlags::OkOnly, texts::AppTitle.toString());
+        m_view.messageBox(
+            {texts::TypeFinderMissing + m_platform.programFolder() + texts::TypeFinderMissingEnd,
+             platform::Buttons::Ok, platform::Icon::None, texts::AppTitle.toString()});
     }
 }
 
 void Navigation::Command3_Click()
 {
-    SaveWorkSheet(m_state, m_view.answerText(), m_platform);
+    SaveWorkSheet(m_state, m_view.answerText(), m_platform, m_view);
 }
 
 void Navigation::finish()
@@ -113,16 +111,16 @@ void Navigation::finish()
         m_view.closeWindow();
         return;
     }
-    const int answer = m_platform.messageBox(texts::ExitQuestion + m_state.toolName + u'?',
-                                             MessageBoxFlags::YesNo | MessageBoxFlags::Question,
-                                             texts::AppTitle.toString());
-    if (answer == platform::Yes)
+    const platform::Answer answer =
+        m_view.messageBox({texts::ExitQuestion + m_state.toolName + u'?', platform::Buttons::YesNo,
+                           platform::Icon::Question, texts::AppTitle.toString()});
+    if (answer == platform::Answer::Yes)
         ShowMainMenu();
 }
 
 void Navigation::back()
 {
-    if (m_state.currentScreen <= 2)
+    if (!m_state.backLeadsSomewhere())
         return;
     m_view.setControlVisible(Control::Print, false);
     --m_state.currentScreen;
@@ -132,9 +130,9 @@ void Navigation::back()
 void Navigation::forward()
 {
     const Screen &screen = m_state.current();
-    if (isNamingTitle(screen.title) && screen.answer.isEmpty()) {
-        m_platform.messageBox(texts::MustEnter + screen.title, MessageBoxFlags::OkOnly,
-                              texts::AppTitle.toString());
+    if (screen.role == ScreenRole::Naming && screen.answer.isEmpty()) {
+        m_view.messageBox({texts::MustEnter + screen.title, platform::Buttons::Ok,
+                           platform::Icon::None, texts::AppTitle.toString()});
         m_view.focusControl(Control::Text1);
         return;
     }
@@ -147,10 +145,9 @@ void Navigation::forward()
 
 void Navigation::ShowScreen()
 {
-    const int16_t k = m_state.currentScreen;
-    m_view.setControlEnabled(Control::Back, k >= 3);
+    m_view.setControlEnabled(Control::Back, m_state.backLeadsSomewhere());
     m_view.setControlEnabled(Control::Forward, true);
-    const Screen &screen = m_state.screen(k);
+    const Screen &screen = m_state.current();
     if (screen.title.isEmpty() && screen.guidance.isEmpty()) {
         ComposeWorkSheet();
         return;
@@ -158,7 +155,7 @@ void Navigation::ShowScreen()
     m_view.setControlVisible(Control::Frame2, true);
     m_view.setControlTop(Control::Text1, 3480);
     m_view.setControlVisible(Control::Command3, false);
-    const bool naming = isNamingTitle(screen.title);
+    const bool naming = screen.role == ScreenRole::Naming;
     m_view.setControlHeight(Control::Text1, naming ? 300 : 2175);
     m_view.setAnswerMode(naming ? NameAnswer : FreeAnswer);
     const bool takesAnswer = screen.takesAnswer == TrueFlag;
@@ -168,7 +165,7 @@ void Navigation::ShowScreen()
     m_view.setControlHeight(Control::Label2, takesAnswer ? 2175 : 4500);
     m_view.setCaption(Control::Label1, screen.title);
     m_view.setCaption(Control::Label2, screen.guidance);
-    if (k > 1)
+    if (screen.role != ScreenRole::Opening)
         m_view.setAnswerText(screen.answer);
     if (takesAnswer)
         m_view.focusControl(Control::Text1);

@@ -27,18 +27,45 @@ void PlannerState::startTool(PlannerTool tool)
         s.title.clear();
         s.guidance.clear();
         s.answer.clear();
+        s.role = ScreenRole::None;
     }
     toolName = planner::toolName(tool);
     savedSheets.clear();
 }
 
-std::vector<int16_t> listedScreens(const PlannerState &state, int16_t end)
+bool PlannerState::backLeadsSomewhere() const
 {
-    const int16_t first = state.activeTool == int16_t(PlannerTool::Presentation) ? 3 : 2;
-    std::vector<int16_t> listed{first};
-    for (int16_t i = first + 1; i < end; ++i) {
+    return currentScreen >= 2 && screen(int16_t(currentScreen - 1)).role != ScreenRole::Opening;
+}
+
+namespace {
+
+bool isListed(const Screen &screen)
+{
+    switch (screen.role) {
+    case ScreenRole::Naming:
+    case ScreenRole::Answer:
+    case ScreenRole::Heading:
+        return true;
+    case ScreenRole::OptionalAnswer:
+        return !screen.answer.isEmpty();
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+std::vector<int16_t> listedScreens(const PlannerState &state)
+{
+    std::vector<int16_t> listed;
+    bool named = false; // nothing before the naming screen is listed
+    for (int16_t i = 1; i < PlannerState::Capacity; ++i) {
         const Screen &screen = state.screen(i);
-        if (!(isOptionalTitle(screen.title) && screen.answer.isEmpty()))
+        if (screen.role == ScreenRole::Closing)
+            break;
+        named = named || screen.role == ScreenRole::Naming;
+        if (named && isListed(screen))
             listed.push_back(i);
     }
     return listed;
@@ -65,14 +92,11 @@ bool isNamingTitle(const QString &title)
         || title == u"Task - Name." || title == u"Phone Call - Description.";
 }
 
-bool isOptionalTitle(const QString &title)
+QString sectionTitle(const Screen &screen)
 {
-    return title.startsWith(u' ');
-}
-
-QString sectionTitle(const QString &title)
-{
-    return isOptionalTitle(title) ? title.mid(1, 9999) : title;
+    const bool optional =
+        screen.role == ScreenRole::OptionalAnswer || screen.role == ScreenRole::Information;
+    return optional ? screen.title.mid(1, 9999) : screen.title;
 }
 
 } // namespace planner

@@ -20,12 +20,25 @@ enum class PlannerTool : int16_t {
 inline constexpr int16_t TrueFlag = -1;
 inline constexpr int16_t FalseFlag = 0;
 
+// What a screen is to the shell, decided where the script is built.
+enum class ScreenRole : int8_t {
+    None, // not part of the script
+    Opening, // screen 1, put up by the builder
+    Naming, // the required one-line name of the work, which names its file
+    Answer, // a question, always in the work sheet
+    OptionalAnswer, // a question in the work sheet only when answered
+    Heading, // information, in the work sheet as a heading for what follows
+    Information, // information the work sheet leaves out
+    Closing, // the last screen, whose answer is never kept
+};
+
 struct Screen
 {
     QString title;
     QString guidance;
     int16_t takesAnswer = FalseFlag; // TrueFlag (-1) when the screen shows the answer box
     QString answer;
+    ScreenRole role = ScreenRole::None;
 };
 
 // Everything a running planner keeps in memory, owned by the main window.
@@ -47,12 +60,16 @@ struct PlannerState
 
     // Empties entries 1 to 30 and points the state at `tool`, ready for its builder.
     void startTool(PlannerTool tool);
+
+    // Whether Back leads anywhere from the current screen: never to the
+    // opening screen, which only the tool menu shows.
+    bool backLeadsSomewhere() const;
 };
 
-// The screens a work sheet lists, of those before `end`: the naming screen
-// first (3 for the Presentation Planner, else 2), then every later one but
-// the optional sections left unanswered.
-std::vector<int16_t> listedScreens(const PlannerState &state, int16_t end);
+// The screens the work sheet lists, on screen and on paper: the naming
+// screen first, then every later one up to the closing screen but the
+// optional sections left unanswered and the information it leaves out.
+std::vector<int16_t> listedScreens(const PlannerState &state);
 
 // The display name of a planner, such as "The Meeting Planner".
 QString toolName(PlannerTool tool);
@@ -60,10 +77,8 @@ QString toolName(PlannerTool tool);
 // True for the exact titles of the four naming screens.
 bool isNamingTitle(const QString &title);
 
-// True when the title begins with a blank, which marks an optional section.
-bool isOptionalTitle(const QString &title);
-
-// The heading a title gets in the work sheet and on paper: without the marking blank.
-QString sectionTitle(const QString &title);
+// The heading a screen gets in the work sheet and on paper: an optional
+// section's title without the blank that marks it.
+QString sectionTitle(const Screen &screen);
 
 } // namespace planner

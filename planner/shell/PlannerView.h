@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MessageBox.h"
+
 #include <QString>
 
 namespace planner {
@@ -33,12 +35,11 @@ struct AnswerMode
 inline constexpr AnswerMode FreeAnswer{false, 0};
 inline constexpr AnswerMode NameAnswer{true, 40};
 
-// What the planner logic asks of its window. Positions and sizes are in twips.
-class PlannerView
+// What the planner logic asks of its window, message boxes over it included.
+// Positions and sizes are in twips.
+class PlannerView : public platform::MessageBoxes
 {
 public:
-    virtual ~PlannerView() = default;
-
     virtual void setCaption(Control control, const QString &caption) = 0;
     virtual void setControlVisible(Control control, bool visible) = 0;
     virtual void setControlEnabled(Control control, bool enabled) = 0;

@@ -20,9 +20,9 @@ QString workSheetText(const PlannerState &state)
 {
     // Answers can be whole pasted documents: size the text once, then append.
     std::vector<Section> sections;
-    for (const int16_t i : listedScreens(state, state.currentScreen)) {
+    for (const int16_t i : listedScreens(state)) {
         const Screen &screen = state.screen(i);
-        sections.push_back({sectionTitle(screen.title).toUpper(), &screen.answer});
+        sections.push_back({sectionTitle(screen).toUpper(), &screen.answer});
     }
 
     qsizetype size = 0;

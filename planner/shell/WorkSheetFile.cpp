@@ -1,6 +1,7 @@
 #include "WorkSheetFile.h"
 
 #include "AnswerRule.h"
+#include "MessageBox.h"
 #include "PlannerState.h"
 #include "Platform.h"
 #include "ShellTexts.h"
@@ -69,7 +70,8 @@ QString workSheetFileText(const QString &sheet)
     return sheet + u"\r\n\r\nPOST-MORTEM.\r\n" + texts::PostMortemQuestion + u"\r\n";
 }
 
-void SaveWorkSheet(PlannerState &state, const QString &sheet, platform::Platform &platform)
+void SaveWorkSheet(PlannerState &state, const QString &sheet, platform::Platform &platform,
+                   platform::MessageBoxes &boxes)
 {
     const QString folder = platform.programFolder();
     const QString path =
@@ -79,9 +81,9 @@ void SaveWorkSheet(PlannerState &state, const QString &sheet, platform::Platform
     const QString usual = workSheetBaseName(state.workName) + u".doc";
     if (!path.endsWith(u'/' + usual))
         question += texts::StoredBeside.arg(usual);
-    const int answer =
-        platform.messageBox(question, platform::YesNo | platform::Question, texts::AppTitle.toString());
-    if (answer != platform::Yes || state.workName.isEmpty())
+    const platform::Answer answer = boxes.messageBox(
+        {question, platform::Buttons::YesNo, platform::Icon::Question, texts::AppTitle.toString()});
+    if (answer != platform::Answer::Yes || state.workName.isEmpty())
         return;
     platform.createFolder(docsFolder(folder)); // a failure shows when the file is written
     QString reason;
@@ -89,8 +91,8 @@ void SaveWorkSheet(PlannerState &state, const QString &sheet, platform::Platform
                                reason)) {
         state.savedSheets.append(path);
     } else {
-        platform.messageBox(texts::NotStored + path + u"\r\n\r\n" + reason, platform::Exclamation,
-                            texts::AppTitle.toString());
+        boxes.messageBox({texts::NotStored + path + u"\r\n\r\n" + reason, platform::Buttons::Ok,
+                          platform::Icon::Exclamation, texts::AppTitle.toString()});
     }
 }
 

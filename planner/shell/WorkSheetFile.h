@@ -6,8 +6,9 @@
 #include <functional>
 
 namespace platform {
+class MessageBoxes;
 class Platform;
-}
+} // namespace platform
 
 namespace planner {
 
@@ -31,6 +32,7 @@ QString workSheetFileText(const QString &sheet);
 // The Save to Disk button: asks, naming the file, then stores the sheet. It
 // replaces only a file this plan saved before; a failure is told, and a file
 // it would replace stays whole.
-void SaveWorkSheet(PlannerState &state, const QString &sheet, platform::Platform &platform);
+void SaveWorkSheet(PlannerState &state, const QString &sheet, platform::Platform &platform,
+                   platform::MessageBoxes &boxes);
 
 } // namespace planner

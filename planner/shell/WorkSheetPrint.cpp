@@ -1,5 +1,6 @@
 #include "WorkSheetPrint.h"
 
+#include "MessageBox.h"
 #include "PlannerState.h"
 #include "Platform.h"
 #include "ShellTexts.h"
@@ -32,15 +33,13 @@ void layOutWorkSheet(const PlannerState &state, const QString &date, platform::T
     const QString dated = QString(40, u' ') + u"Printed: " + date;
     const QString postMortem = u"Post-mortem - " + texts::PostMortemQuestion;
 
-    // The naming screen comes first and has no rule under it; closing screens are not printed.
+    // The naming screen comes first and has no rule under it.
     std::vector<Section> sections;
     qsizetype length = 2 * rule.size() + heading.size() + dated.size() + postMortem.size();
-    const std::vector<int16_t> listed = listedScreens(state, state.screenEnd);
+    const std::vector<int16_t> listed = listedScreens(state);
     for (const int16_t i : listed) {
         const Screen &screen = state.screen(i);
-        if (screen.title.isEmpty() || screen.title.endsWith(u"finished"))
-            continue;
-        sections.push_back({sectionTitle(screen.title), screen.answer, i != listed.front()});
+        sections.push_back({sectionTitle(screen), screen.answer, i != listed.front()});
         const Section &section = sections.back();
         length +=
             section.title.size() + section.answer.size() + 4 + (section.ruled ? rule.size() : 0);
@@ -72,19 +71,20 @@ void layOutWorkSheet(const PlannerState &state, const QString &date, platform::T
     printer.printLine(postMortem);
 }
 
-void PrintWorkSheet(const PlannerState &state, platform::Platform &platform)
+void PrintWorkSheet(const PlannerState &state, platform::Platform &platform,
+                    platform::MessageBoxes &boxes)
 {
-    const int answer =
-        platform.messageBox(texts::PrintQuestion.toString(), platform::YesNo | platform::Question,
-                            texts::AppTitle.toString());
-    if (answer != platform::Yes)
+    const platform::Answer answer =
+        boxes.messageBox({texts::PrintQuestion.toString(), platform::Buttons::YesNo,
+                          platform::Icon::Question, texts::AppTitle.toString()});
+    if (answer != platform::Answer::Yes)
         return;
     const std::unique_ptr<platform::TextPrinter> printer = platform.openTextPrinter();
     layOutWorkSheet(state, platform.today(), *printer);
     const int error = printer->finish();
     if (error != 0 && error != platform::CancelledError) {
-        platform.messageBox(texts::PrintError + QString::number(error), platform::OkOnly,
-                            texts::AppTitle.toString());
+        boxes.messageBox({texts::PrintError + QString::number(error), platform::Buttons::Ok,
+                          platform::Icon::None, texts::AppTitle.toString()});
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 
 namespace platform {
+class MessageBoxes;
 class Platform;
 class TextPrinter;
 } // namespace platform
@@ -19,6 +20,7 @@ void layOutWorkSheet(const PlannerState &state, const QString &date,
 
 // The Print button: asks, then prints one job on the default printer. A
 // failing printer is told once and the job is given up.
-void PrintWorkSheet(const PlannerState &state, platform::Platform &platform);
+void PrintWorkSheet(const PlannerState &state, platform::Platform &platform,
+                    platform::MessageBoxes &boxes);
 
 } // namespace planner

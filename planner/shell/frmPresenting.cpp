@@ -5,6 +5,7 @@
 #include "ShellTexts.h"
 #include "Twips.h"
 #include "WindowParts.h"
+#include "WindowPlatform.h"
 #include "frmAbout.h"
 
 #include <QCloseEvent>
@@ -72,9 +73,11 @@ QLabel *picture(QWidget *parent, const QString &name, QStringView art, QStringVi
 
 } // namespace
 
-frmPresenting::frmPresenting(platform::Platform &platform, QWidget *parent)
+frmPresenting::frmPresenting(platform::Platform &platform, platform::WindowPlatform &windows,
+                             QWidget *parent)
     : QWidget(parent)
     , m_platform(platform)
+    , m_windows(windows)
     , m_navigation(m_state, *this, platform)
 {
     setObjectName(QStringLiteral("frmPresenting"));
@@ -331,10 +334,15 @@ void frmPresenting::setAnswerMode(AnswerMode mode)
     m_text1->setMode(mode);
 }
 
+platform::Answer frmPresenting::messageBox(const platform::Message &message)
+{
+    return m_windows.messageBox(*this, message);
+}
+
 void frmPresenting::showAboutBox()
 {
     frmAbout about(this);
-    m_platform.showModal(about);
+    m_windows.showModal(about);
 }
 
 // A screen reader speaks a control when the focus reaches it. So each change

@@ -16,7 +16,8 @@ class QToolButton;
 
 namespace platform {
 class Platform;
-}
+class WindowPlatform;
+} // namespace platform
 
 namespace planner {
 
@@ -28,7 +29,8 @@ class frmPresenting : public QWidget, public PlannerView
     Q_OBJECT
 
 public:
-    explicit frmPresenting(platform::Platform &platform, QWidget *parent = nullptr);
+    frmPresenting(platform::Platform &platform, platform::WindowPlatform &windows,
+                  QWidget *parent = nullptr);
     ~frmPresenting() override;
 
     const PlannerState &state() const { return m_state; }
@@ -43,6 +45,7 @@ public:
     QString answerText() const override;
     void setAnswerText(const QString &text) override;
     void setAnswerMode(AnswerMode mode) override;
+    platform::Answer messageBox(const platform::Message &message) override;
     void showAboutBox() override;
     void screenShown() override;
     void closeWindow() override;
@@ -64,6 +67,7 @@ private:
     void renewAnswerBox(const QString &title, const QString &guidance);
 
     platform::Platform &m_platform;
+    platform::WindowPlatform &m_windows;
     PlannerState m_state;
     Navigation m_navigation;
 

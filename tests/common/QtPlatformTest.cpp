@@ -37,7 +37,8 @@ protected:
     }
 
     QTemporaryDir folder;
-    platform::QtPlatform platform;
+    const TestPrinters printers;
+    platform::QtPlatform platform{printers};
 };
 
 // Text beyond ASCII reads back exactly; a file is replaced whole or not at all, keeps
@@ -95,7 +96,9 @@ TEST_F(WritingFiles, ANewFileNeverReplacesAnotherWhateverTheSystemLacks)
                 theirs.write("Theirs");
             return noRename;
         };
-        refusals::link = [&](const char *) { return noLink; };
+        refusals::link = [&](const char *) {
+            return noLink;
+        };
         EXPECT_EQ(write(name, u"Mine"_s, false), u"written") << name.toStdString();
         ASSERT_TRUE(QFile::remove(path(name)));
         racing = true;
@@ -105,28 +108,49 @@ TEST_F(WritingFiles, ANewFileNeverReplacesAnotherWhateverTheSystemLacks)
     refusals::renameat2 = refusals::link = nullptr;
     refusals::folderSync = EIO;
     EXPECT_EQ(write(u"Synced.doc"_s, u"Kept"_s, false), u"written");
-    EXPECT_EQ(QDir(path({})).entryList(QDir::Files | QDir::Hidden).size(), 4) << "nothing left over";
+    EXPECT_EQ(QDir(path({})).entryList(QDir::Files | QDir::Hidden).size(), 4)
+        << "nothing left over";
+}
+
+// The day without a leading zero, the month in full, the year in four digits.
+TEST(Today, IsTheDayTheMonthInFullAndTheYear)
+{
+    static const char *const months[] = {"January",   "February", "March",    "April",
+                                         "May",       "June",     "July",     "August",
+                                         "September", "October",  "November", "December"};
+    const auto written = [](QDate day) {
+        return u"%1 %2 %3"_s.arg(day.day())
+            .arg(QLatin1String(months[day.month() - 1]))
+            .arg(day.year());
+    };
+    const TestPrinters printers;
+    const QDate before = QDate::currentDate();
+    const QString today = platform::QtPlatform(printers).today();
+    EXPECT_TRUE(today == written(before) || today == written(QDate::currentDate()))
+        << today.toStdString();
 }
 
 // A sheet of these answers, each under the title "Section", printed for real into a PDF file.
 int printed(const QString &pdf, const QStringList &answers)
 {
-    RealPrinting platform;
-    platform.printForReal(pdf);
+    TestPrinters printers;
+    printers.pdf = pdf;
+    platform::QtPlatform platform(printers);
     PlannerState state;
     state.startTool(PlannerTool::Meeting);
-    state.screen(2) = {u"Meeting - Name."_s, {}, TrueFlag, u"Budget"_s};
+    state.screen(2) = {u"Meeting - Name."_s, {}, TrueFlag, u"Budget"_s, ScreenRole::Naming};
     state.screenEnd = 3;
     for (const QString &answer : answers)
-        state.screen(state.screenEnd++) = {u"Section"_s, {}, TrueFlag, answer};
+        state.screen(state.screenEnd++) = {u"Section"_s, {}, TrueFlag, answer, ScreenRole::Answer};
     const std::unique_ptr<platform::TextPrinter> printer = platform.openTextPrinter();
     layOutWorkSheet(state, u"5 December 2026"_s, *printer);
     return printer->finish();
 }
 
 // Every answer reads back in order, in any script, with blanks or none, within the printable
-// width, over more than one page, each line in its size (16, 14 and 11 points); a long job
-// shows its progress, and Cancel ends it as a cancelled print dialog does.
+// width, over more than one page, each line in its size (16, 14 and 11 points), a line break
+// in an answer one line down; a long job shows its progress, and Cancel ends it as a cancelled
+// print dialog does.
 TEST(PrintingAnyScript, EveryAnswerReadsBackInOrderAndALongJobCanBeCancelled)
 {
     const QTemporaryDir folder;
@@ -152,11 +176,17 @@ TEST(PrintingAnyScript, EveryAnswerReadsBackInOrderAndALongJobCanBeCancelled)
     }
     const QRectF printable = QPrinter().pageLayout().paintRectPoints();
     std::map<QString, double> height; // of each word's first box
+    QList<QRectF> itemLines; // each "Item", on a line of its own
     for (const PrintedPdf::Word &word : pages.words) {
         EXPECT_TRUE(word.box.left() >= printable.left() - 0.5
                     && word.box.right() <= printable.right() + 0.5);
         height.try_emplace(word.text, word.box.height());
+        if (word.text == u"Item")
+            itemLines.append(word.box);
     }
+    ASSERT_GE(itemLines.size(), 2);
+    const qreal lineHeight = itemLines[1].top() - itemLines[0].top();
+    EXPECT_NEAR(lineHeight, 1.2 * itemLines[0].height(), 0.3 * itemLines[0].height());
     EXPECT_NEAR(height[u"Planner"_s] / height[u"Budget"_s], 16.0 / 11, 0.1);
     EXPECT_NEAR(height[u"Section"_s] / height[u"Budget"_s], 14.0 / 11, 0.1);
     EXPECT_NEAR(height[u"Printed:"_s], height[u"Budget"_s], 0.5);
@@ -180,11 +210,11 @@ TEST(NoPrinter, EveryJobFailsWithTheNumberTheUserIsTold)
 {
     const QByteArray server = qgetenv("CUPS_SERVER");
     qputenv("CUPS_SERVER", "/nowhere/cups.sock");
-    RealPrinting platform;
-    platform.printForReal({});
+    const TestPrinters printers;
     QWidget window;
-    EXPECT_EQ(platform.openTextPrinter()->finish(), platform::PrinterError);
-    EXPECT_EQ(platform.printWindowImage(window), platform::PrinterError);
+    EXPECT_EQ(platform::QtPlatform(printers).openTextPrinter()->finish(), platform::PrinterError);
+    EXPECT_EQ(platform::QtWindowPlatform(printers).printWindowImage(window),
+              platform::PrinterError);
     qputenv("CUPS_SERVER", server);
 }
 

@@ -29,36 +29,57 @@ protected:
         QApplication::clipboard()->setMimeData(data);
         QTest::keyClick(box(), Qt::Key_V, Qt::ControlModifier);
     }
+    void undoAll() const
+    {
+        while (box()->document()->isUndoAvailable())
+            QTest::keyClick(box(), Qt::Key_Z, Qt::ControlModifier);
+    }
+    void redoAll() const
+    {
+        while (box()->document()->isRedoAvailable())
+            QTest::keyClick(box(), Qt::Key_Y, Qt::ControlModifier);
+    }
+    void toFreeBox() const
+    {
+        type(u"Budget review"_s);
+        press(Step::Forward);
+    }
 };
 
-// The name box keeps its rule on every way in, the free box after it every key of a long
-// paragraph, and undo and redo take back and bring again what each kept.
-TEST_F(AnswerBox, EveryWayInKeepsTheBoxesRulesAndUndoesToTheStart)
+const QString letters = u"Quarterly review with the northern region sales team"_s;
+
+// The name is one line of at most 40 characters, however wide, whatever else is typed.
+TEST_F(AnswerBox, TheNameBoxTakesOneLineOfFortyCharacters)
 {
-    const QString letters = u"Quarterly review with the northern region sales team"_s;
     QTest::keyClicks(box(), letters.first(16));
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
         QTest::keyClick(box(), key, Qt::ShiftModifier);
     QTest::keyClicks(box(), letters.sliced(16));
     EXPECT_EQ(text(), letters.first(40));
-    for (int i = 0; i < letters.size(); ++i)
-        QTest::keyClick(box(), Qt::Key_Z, Qt::ControlModifier);
+    box()->selectAll();
+    QTest::keyClicks(box(), QString(40, u'W'));
+    EXPECT_EQ(box()->verticalScrollBar()->maximum(), 0);
+}
+
+TEST_F(AnswerBox, UndoAndRedoTakeBackAndBringAgainEachKey)
+{
+    QTest::keyClicks(box(), letters);
+    undoAll();
     EXPECT_EQ(text(), u""_s);
-    for (int i = 0; i < letters.size(); ++i)
-        QTest::keyClick(box(), Qt::Key_Y, Qt::ControlModifier);
+    redoAll();
     EXPECT_EQ(text() + u'|' + QString::number(box()->textCursor().position()),
               letters.first(40) + u"|40");
-    box()->selectAll();
-    QTest::keyClicks(box(), QString(40, u'W')); // the widest name stays on its one line
-    EXPECT_EQ(box()->verticalScrollBar()->maximum(), 0);
+}
 
-    // The user's ways are one undo step, mend included; the program's and an
-    // assistive tool's start the history afresh.
+// A paste and an input method's text are fitted to the name and undone in one step; a name
+// the program or an assistive tool leaves broken is mended, and its history starts afresh.
+TEST_F(AnswerBox, EveryWayInKeepsTheNameBoxsRule)
+{
     const std::tuple<std::function<void()>, QString, bool> ways[] = {
         {[&] { paste(u"Q3 review\r\nnorthern\u2029and more "_s + QString(30, u'x')); },
          u"Q3 reviewnorthernand more " + QString(14, u'x'), true},
         {[&] {
-             QInputMethodEvent input; // as an input method commits it
+             QInputMethodEvent input;
              input.setCommitString(u"Caf\u00e9\tnorth"_s + QString(50, u'y'));
              QApplication::sendEvent(box(), &input);
          },
@@ -70,6 +91,7 @@ TEST_F(AnswerBox, EveryWayInKeepsTheBoxesRulesAndUndoesToTheStart)
          },
          QString(40, u'x'), false},
     };
+    QTest::keyClicks(box(), u"Start"_s);
     for (const auto &[way, kept, undoable] : ways) {
         const QString before = text();
         box()->selectAll();
@@ -80,8 +102,24 @@ TEST_F(AnswerBox, EveryWayInKeepsTheBoxesRulesAndUndoesToTheStart)
     }
     press(Step::Forward);
     EXPECT_EQ(state().workName, QString(40, u'x'));
+}
 
-    // The next screen's free box, with keys falling wherever in a long paragraph.
+// Shift+Return ends a paragraph as Return does, so an answer holds only line breaks
+// that a file and a printer know.
+TEST_F(AnswerBox, ShiftReturnBreaksTheLineAsReturnDoes)
+{
+    toFreeBox();
+    type(u"Room 4"_s);
+    QTest::keyClick(box(), Qt::Key_Return, Qt::ShiftModifier);
+    type(u"Monday"_s);
+    EXPECT_EQ(text(), u"Room 4\r\nMonday");
+}
+
+// A long paragraph keeps every key where it fell, reads to a screen reader as it holds,
+// undoes to empty and redoes whole, and survives a cut and paste and leaving the screen.
+TEST_F(AnswerBox, ALongParagraphKeepsEveryKeyWhereItFell)
+{
+    toFreeBox();
     QString paragraph;
     for (int i = 0; paragraph.size() < 24000; ++i)
         paragraph += u"word" + QString::number(i) + u'\u00a0';
@@ -99,15 +137,12 @@ TEST_F(AnswerBox, EveryWayInKeepsTheBoxesRulesAndUndoesToTheStart)
     typed.replace(u'\n', u"\r\n"_s);
     EXPECT_EQ(text(), typed);
     EXPECT_EQ(accessibleText(box()).replace(u"\n"_s, u"\r\n"_s), typed);
-
-    while (box()->document()->isUndoAvailable())
-        QTest::keyClick(box(), Qt::Key_Z, Qt::ControlModifier);
+    undoAll();
     EXPECT_EQ(text(), u""_s);
-    while (box()->document()->isRedoAvailable())
-        QTest::keyClick(box(), Qt::Key_Y, Qt::ControlModifier);
+    redoAll();
     EXPECT_EQ(text(), typed);
     box()->selectAll();
-    QTest::keyClick(box(), Qt::Key_X, Qt::ControlModifier); // cut and pasted back, it is the same
+    QTest::keyClick(box(), Qt::Key_X, Qt::ControlModifier);
     paste(QApplication::clipboard()->text());
     press(Step::Forward);
     press(Step::Back);

@@ -1,12 +1,16 @@
 #include "Navigation.h"
 #include "PlannerState.h"
 
-#include "FakePlatform.h"
 #include "RecordingView.h"
 
 using namespace planner;
+using platform::Answer;
+using Box = platform::Message;
 
 namespace {
+
+const Box mustEnter{u"You must enter a Meeting - Name."_s, platform::Buttons::Ok,
+                    platform::Icon::None, u"Orvanta"_s};
 
 // The tool menu and the step buttons without a window. The Meeting Planner has
 // 12 screens: 1 the introduction, 2 the naming screen, 12 the closing screen.
@@ -19,6 +23,13 @@ protected:
         navigation.Command4_Click(int16_t(PlannerTool::Meeting));
     }
     void press(Navigation::Step step) { navigation.Command1_Click(step); }
+    void forwardTo(int16_t screen, const QString &name = u"Budget review"_s)
+    {
+        while (state.currentScreen < screen) {
+            view.text = state.currentScreen == 2 ? name : QString();
+            press(Navigation::Forward);
+        }
+    }
     // Back and Forward as "BF" when enabled, "--" when not.
     QString steps()
     {
@@ -32,94 +43,134 @@ protected:
     Navigation navigation{state, view, platform};
 };
 
-// A planner's Finished asks before it leads back to the tool menu, where Finished closes
-// at once. A missing type finder is told on a planner screen only.
-TEST_F(NavigationRules, TheToolMenuAndAPlannerLeadToEachOther)
+TEST_F(NavigationRules, AToolButtonStartsItsPlannerOnItsFirstScreen)
 {
     EXPECT_EQ(QString(view[Control::Frame2].caption + view[Control::Label1].caption),
               u" Notes  The Meeting Planner");
     EXPECT_EQ(QString(view.shown() + steps()), u"Frame2 Picture1 Command2-F");
-    platform.startResult = platform::StartResult::FileNotFound;
-    navigation.Command2_Click();
-    EXPECT_EQ(platform.boxes.back(),
-              (FakePlatform::Box{u"Cannot find the Velkin.exe in the /opt/orvanta directory. "_s, 0,
-                                 u"Orvanta"_s}));
-    platform.startResult = platform::StartResult::Failed; // other failures pass silently
-    navigation.Command2_Click();
-
-    press(Navigation::Forward);
-    view.answer = u"Budget review"_s;
-    press(Navigation::Forward);
-    platform.answers = {platform::No, platform::Yes};
-    press(Navigation::Finished);
-    EXPECT_EQ(platform.boxes.back(),
-              (FakePlatform::Box{u"Are you sure that you wish to exit The Meeting Planner?"_s, 36,
-                                 u"Orvanta"_s}));
-    EXPECT_EQ(state.currentScreen, 3);
-    press(Navigation::Finished);
-    EXPECT_EQ(QString(view[Control::Form].caption + view[Control::Frame2].caption),
-              u"Orvanta  -  Quillan Select a tool to use ");
-    EXPECT_EQ(QString(view.shown() + steps()), u"Frame2 Frame3 Picture2--");
-    EXPECT_EQ(state.workName, u"Budget review"); // kept until the next planner starts
-    platform.startResult = platform::StartResult::FileNotFound;
-    navigation.Command4_Click(Navigation::TypeFinderTool);
-    press(Navigation::AboutBox);
-    EXPECT_FALSE(view[Control::Back].enabled) << "Back enabled on the menu";
-    press(Navigation::Finished);
-    EXPECT_EQ(view.closes, 1);
-    EXPECT_EQ(platform.boxes.size(), 3u); // nothing told or asked on the menu
-    EXPECT_EQ(platform.started, QStringList(3, u"/opt/orvanta/velkin"_s));
 }
 
-// Forward needs the name, each screen keeps its answer, and the closing screen
-// leads to the sheet, which Back passes over. Every step button first enables
-// Back, and all but Finished and AboutBox hide the picture.
-TEST_F(NavigationRules, TheStepButtonsWalkAPlannerAndKeepEachAnswer)
+// Forward on the naming screen needs a name, however the box came to be empty: the message
+// names the screen and the focus goes back to the box. With a name, it is the work's name.
+TEST_F(NavigationRules, ForwardLeavesTheNamingScreenOnlyWithAName)
 {
-    press(Navigation::Forward);
-    EXPECT_EQ(steps(), u"-F");
-    press(Navigation::Forward);
-    press(Navigation::Back); // enabled by the common steps, but goes nowhere
-    EXPECT_EQ(state.currentScreen, 2);
-    EXPECT_EQ(platform.boxes,
-              FakePlatform::Boxes(1, {u"You must enter a Meeting - Name."_s, 0, u"Orvanta"_s}));
-
-    view.answer = u"Budget review"_s;
-    press(Navigation::Forward);
-    EXPECT_EQ(state.workName, u"Budget review");
-    EXPECT_TRUE(view.answer.isEmpty()); // a new screen shows an empty box
-    view.answer = u"Room 4"_s;
-    press(Navigation::Back);
-    EXPECT_EQ(view.answer, u"Budget review");
-    press(Navigation::Forward);
-    EXPECT_EQ(view.answer, u"Room 4");
-
-    while (state.currentScreen < 12)
+    forwardTo(2);
+    EXPECT_EQ(view.mode, NameAnswer);
+    for (const QString &empty : {QString(), u""_s}) { // never typed, or typed and deleted
+        view.text = empty;
+        view.focus = Control::Form;
         press(Navigation::Forward);
-    view.answer = u"typed on the closing screen"_s;
+        EXPECT_EQ(state.currentScreen, 2);
+        EXPECT_EQ(view.focus, Control::Text1);
+    }
+    EXPECT_EQ(view.boxes, std::vector<Box>(2, mustEnter));
+    forwardTo(3);
+    EXPECT_EQ(state.workName, u"Budget review");
+    EXPECT_EQ(view.mode, FreeAnswer);
+}
+
+// Each screen keeps its answer: Back and Forward refill the box, and a new screen opens empty.
+TEST_F(NavigationRules, EachScreenKeepsItsAnswer)
+{
+    forwardTo(3);
+    EXPECT_TRUE(view.text.isEmpty());
+    view.text = u"Room 4"_s;
+    press(Navigation::Back);
+    EXPECT_EQ(view.text, u"Budget review");
     press(Navigation::Forward);
-    EXPECT_EQ(state.currentScreen, 12); // the sheet is shown on the closing screen
+    EXPECT_EQ(view.text, u"Room 4");
+}
+
+// Forward on the closing screen composes the sheet, shown "on" the closing screen, whose
+// answer is kept nowhere, nor are the sheet's edits; Back from the sheet passes over it.
+TEST_F(NavigationRules, TheClosingScreenLeadsToTheSheetAndBackPassesOverIt)
+{
+    forwardTo(12);
+    view.text = u"typed on the closing screen"_s;
+    press(Navigation::Forward);
+    EXPECT_EQ(state.currentScreen, 12);
     EXPECT_EQ(QString(steps() + view.shown()), u"B-Text1 Command3 Command2 Print");
-    EXPECT_TRUE(view.answer.startsWith(u"\r\nMEETING - NAME.\r\n\r\nBudget review"));
-    EXPECT_TRUE(state.screen(12).answer.isEmpty()); // never stored
-    view.answer = u"edited sheet"_s; // nor the sheet's edits
+    EXPECT_EQ(view[Control::Label1].caption, u"The Meeting Planner Summary");
+    EXPECT_TRUE(view.text.startsWith(u"\r\nMEETING - NAME.\r\n\r\nBudget review"));
+    EXPECT_TRUE(state.screen(12).answer.isEmpty());
+    view.text = u"edited sheet"_s;
     press(Navigation::Back);
     EXPECT_EQ(state.currentScreen, 11);
     EXPECT_EQ(QString(steps() + view.shown()), u"BFFrame2 Text1 Command2");
     EXPECT_TRUE(state.screen(11).answer.isEmpty());
+}
 
-    navigation.ShowMainMenu();
+// Back never leads to the opening screen: from the Presentation Planner's naming screen (3)
+// it leads to 2, and from 2 nowhere, though every step button enables it.
+TEST_F(NavigationRules, BackNeverLeadsToTheOpeningScreen)
+{
+    navigation.Command4_Click(int16_t(PlannerTool::Presentation));
+    forwardTo(3);
+    EXPECT_EQ(steps(), u"BF");
+    press(Navigation::Back);
+    EXPECT_EQ(QString::number(state.currentScreen) + steps(), u"2-F");
+    press(Navigation::Back);
+    EXPECT_EQ(QString::number(state.currentScreen) + steps(), u"2BF");
+}
+
+// Every step button first enables Back; all but Finished and AboutBox hide the picture.
+TEST_F(NavigationRules, EveryStepButtonEnablesBackAndMostHideThePicture)
+{
     using enum Navigation::Step;
     for (const auto &[step, keepsPicture] :
          {std::pair{Finished, true}, {Back, false}, {Print, false}, {AboutBox, true}}) {
         navigation.Command4_Click(int16_t(PlannerTool::Meeting));
-        platform.answers = {platform::No};
+        view.answers = {Answer::No};
         press(step);
         EXPECT_EQ(state.currentScreen, 1);
         EXPECT_EQ(QString(steps() + view.shown()),
                   keepsPicture ? u"BFFrame2 Picture1 Command2" : u"BFFrame2 Command2")
             << step;
     }
+}
+
+// A planner's Finished asks; No stays, Yes leads to the tool menu, which keeps the names. On
+// the menu Finished closes at once, and AboutBox leaves Back disabled.
+TEST_F(NavigationRules, FinishedAsksInAPlannerAndClosesOnTheMenu)
+{
+    forwardTo(3);
+    view.answers = {Answer::No, Answer::Yes};
+    press(Navigation::Finished);
+    EXPECT_EQ(view.boxes.back(),
+              (Box{u"Are you sure that you wish to exit The Meeting Planner?"_s,
+                   platform::Buttons::YesNo, platform::Icon::Question, u"Orvanta"_s}));
+    EXPECT_EQ(state.currentScreen, 3);
+    press(Navigation::Finished);
+    EXPECT_EQ(
+        QString(view[Control::Form].caption + view[Control::Frame2].caption
+                + view[Control::Label1].caption),
+        u"Orvanta  -  Quillan Select a tool to use Orvanta - A Toolkit for Sales Professionals");
+    EXPECT_EQ(QString(view.shown() + steps()), u"Frame2 Frame3 Picture2--");
+    EXPECT_EQ(state.toolName + state.workName, u"The Meeting PlannerBudget review");
+    press(Navigation::AboutBox);
+    EXPECT_EQ(QString::number(view.abouts) + steps(), u"1--");
+    press(Navigation::Finished);
+    EXPECT_EQ(view.closes, 1);
+    EXPECT_EQ(view.boxes.size(), 2u);
+}
+
+// The type finder starts from the menu silently, and from a planner screen with a message
+// when it is missing; other failures pass silently.
+TEST_F(NavigationRules, AMissingTypeFinderIsToldOnlyOnAPlannerScreen)
+{
+    platform.startResult = platform::StartResult::FileNotFound;
+    navigation.Command2_Click();
+    const Box missing{u"Cannot find the Velkin.exe in the /opt/orvanta directory. "_s,
+                      platform::Buttons::Ok, platform::Icon::None, u"Orvanta"_s};
+    EXPECT_EQ(view.boxes, std::vector<Box>{missing});
+    platform.startResult = platform::StartResult::Failed;
+    navigation.Command2_Click();
+    navigation.ShowMainMenu();
+    platform.startResult = platform::StartResult::FileNotFound;
+    navigation.Command4_Click(Navigation::TypeFinderTool);
+    EXPECT_EQ(view.boxes.size(), 1u);
+    EXPECT_EQ(platform.started, QStringList(3, u"/opt/orvanta/velkin"_s));
+    EXPECT_EQ(view.shown(), u"Frame2 Frame3 Picture2");
 }
 
 } // namespace

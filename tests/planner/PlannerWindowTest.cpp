@@ -12,10 +12,10 @@ namespace {
 // shows what it said, in pixels, with the focus where it put it.
 using MainWindow = PlannerWindow;
 
-TEST_F(MainWindow, TheStepButtonsShowEachScreenInItsPlace)
+// The description of the tool under the mouse, or with the focus, is red and the others black.
+TEST_F(MainWindow, AToolsDescriptionLightsUpUnderTheMouse)
 {
-    EXPECT_EQ(window->size(), QSize(601, 442)); // 9015 x 6630 twips
-    const auto reds = [this] { // the descriptions of the tools that light up
+    const auto reds = [this] {
         return which(window.get(), {"Label3_0", "Label3_1", "Label3_2", "Label3_3", "Label3_4"},
                      [](const QWidget *l) { return l->palette().windowText().color() == Qt::red; });
     };
@@ -24,7 +24,13 @@ TEST_F(MainWindow, TheStepButtonsShowEachScreenInItsPlace)
     EXPECT_EQ(reds(), u"Label3_2");
     QTest::mouseMove(find("Frame2"), QPoint(10, 8)); // the frame's edge above the menu
     EXPECT_EQ(reds(), u"");
+}
 
+// The window's size, the one-line name box, the answer box and the sheet where their twips put
+// them, Save to Disk on top of the sheet, and the type-finder button starting it.
+TEST_F(MainWindow, EachScreenShowsInItsPlace)
+{
+    EXPECT_EQ(window->size(), QSize(601, 442)); // 9015 x 6630 twips
     start(Tool::Meeting);
     EXPECT_EQ(showing(), u"Frame2 Picture1 Command2");
     click(find("Command2"));
@@ -34,37 +40,42 @@ TEST_F(MainWindow, TheStepButtonsShowEachScreenInItsPlace)
     type(u"Budget review"_s);
     press(Step::Forward);
     EXPECT_EQ(box()->geometry(), QRect(box()->x(), 232, box()->width(), 145)); // 3480, 2175
-    walkToSheet({{11, u"Ask for the order by Friday"_s}});
+    walkToSheet();
     EXPECT_EQ(showing(), u"Text1 Command2 Command3 Command1_3");
     EXPECT_EQ(box()->geometry(), QRect(box()->x(), 48, box()->width(), 320)); // 720, 4800
     QWidget *save = find("Command3");
-    EXPECT_EQ(window->childAt(save->mapTo(window.get(), QPoint(4, 4))), save)
-        << "on top of the box";
+    EXPECT_EQ(window->childAt(save->mapTo(window.get(), QPoint(4, 4))), save);
+}
 
-    // The sheet is saved as shown, edits included.
-    QTest::keyClick(box(), Qt::Key_End, Qt::ControlModifier);
-    QTest::keyClick(box(), Qt::Key_Return);
-    type(u"Added in the sheet"_s);
-    platform.answers = {platform::Yes, platform::Yes};
-    click(save);
-    EXPECT_EQ(platform.files[u"/opt/orvanta/Docs/Budget review.doc"_s],
-              planner::workSheetFileText(window->answerText()));
-    EXPECT_TRUE(window->answerText().endsWith(u"by Friday\r\nAdded in the sheet"));
-    press(Step::Finished);
-    EXPECT_EQ(showing(), u"Frame2 Frame3 Picture2");
-
-    // Each planner in the same window to its sheet, every screen's texts fitting their labels.
+// Every planner walks to its sheet in the same window, each screen's title and guidance
+// fitting their labels; the sheet is saved as shown, edits included.
+TEST_F(MainWindow, EachPlannerWalksToASheetSavedAsShown)
+{
     for (const Tool tool : {Tool::Presentation, Tool::Meeting, Tool::Strategy, Tool::PhoneCall}) {
         start(tool);
         walkToSheet({{2, u"Q3 review"_s}, {3, u"Q3 review"_s}}); // either may be the naming screen
         EXPECT_EQ(title(), state().toolName + u" Summary");
-        platform.answers = {platform::Yes};
+        platform.answers = {platform::Answer::Yes};
         press(Step::Finished);
     }
     start(Tool::Strategy);
-    window->close(); // the close box ends the program without a question
+    walkToSheet({{2, u"Launch"_s}, {10, u"Ask for the order by Friday"_s}});
+    QTest::keyClick(box(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(box(), Qt::Key_Return);
+    type(u"Added in the sheet"_s);
+    platform.answers = {platform::Answer::Yes};
+    click(find("Command3"));
+    EXPECT_TRUE(window->answerText().endsWith(u"by Friday\r\nAdded in the sheet"));
+    EXPECT_EQ(platform.files[u"/opt/orvanta/Docs/Launch.doc"_s],
+              planner::workSheetFileText(window->answerText()));
+}
+
+TEST_F(MainWindow, TheCloseBoxEndsTheProgramWithoutAQuestion)
+{
+    start(Tool::Strategy);
+    window->close();
     EXPECT_EQ(platform.programEnds, 1);
-    EXPECT_EQ(platform.boxes.size(), 6u);
+    EXPECT_TRUE(platform.boxes.empty());
 }
 
 // The keyboard alone walks a planner to a saved and printed sheet and back. A screen reader
@@ -116,8 +127,8 @@ TEST_F(MainWindow, TheKeyboardAndAScreenReaderReachEverything)
     onModal([&](QDialog &dialog) { about = find<QLabel>(&dialog, "Label1")->text(); });
     EXPECT_TRUE(pressReturnsAtOnce(step(Step::AboutBox), [&] { return !about.isEmpty(); }));
     EXPECT_EQ(about, planner::aboutText().replace(u"\r\n"_s, u"\n"_s));
-    platform.answers = {platform::No,  platform::No,  platform::No,
-                        platform::Yes, platform::Yes, platform::Yes};
+    using enum platform::Answer;
+    platform.answers = {No, No, No, Yes, Yes, Yes};
     for (const char *name : {"Command3", "Command1_3", "Command1_0"}) { // Save, Print, Finished
         const size_t n = platform.boxes.size() + 1;
         EXPECT_TRUE(pressReturnsAtOnce(find(name), [&] { return platform.boxes.size() == n; }))

@@ -16,7 +16,7 @@ TEST_F(PlannerWindow, RandomUseKeepsTheRules)
     platform.answerAtRandom = [&] {
         const bool leaving =
             platform.boxes.back().text.startsWith(u"Are you sure that you wish to exit");
-        return user.chance(leaving ? 0.2 : 0.5) ? platform::Yes : platform::No;
+        return user.chance(leaving ? 0.2 : 0.5) ? platform::Answer::Yes : platform::Answer::No;
     };
     onModal([&](QDialog &about) { user.clickButton(&about); });
     // The steps that work the answer box are taken only while it shows.

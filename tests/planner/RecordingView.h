@@ -1,14 +1,15 @@
 #pragma once
 
+#include "FakePlatform.h"
 #include "PlannerView.h"
 
 #include <QStringList>
 
 #include <map>
 
-// The planner's window as the logic sees it: what each control was last told.
-// Sizes, places and the focus are the window tests' to check, in pixels.
-class RecordingView final : public planner::PlannerView
+// The planner's window as the logic sees it: what each control was last told,
+// and its message boxes. Sizes and places are the window tests' to check, in pixels.
+class RecordingView final : public planner::PlannerView, public ScriptedBoxes
 {
 public:
     struct ControlState
@@ -24,11 +25,12 @@ public:
     void setControlEnabled(Control c, bool enabled) override { controls[c].enabled = enabled; }
     void setControlTop(Control, int) override { }
     void setControlHeight(Control, int) override { }
-    void focusControl(Control) override { }
-    QString answerText() const override { return answer; }
-    void setAnswerText(const QString &text) override { answer = text; }
-    void setAnswerMode(planner::AnswerMode) override { }
-    void showAboutBox() override { }
+    void focusControl(Control c) override { focus = c; }
+    QString answerText() const override { return text; }
+    void setAnswerText(const QString &shown) override { text = shown; }
+    void setAnswerMode(planner::AnswerMode shown) override { mode = shown; }
+    platform::Answer messageBox(const platform::Message &box) override { return answer(box); }
+    void showAboutBox() override { ++abouts; }
     void screenShown() override { }
     void closeWindow() override { ++closes; }
 
@@ -50,6 +52,9 @@ public:
     }
 
     std::map<Control, ControlState> controls;
-    QString answer;
+    QString text; // in the answer box
+    planner::AnswerMode mode = planner::FreeAnswer;
+    Control focus = Control::Form;
+    int abouts = 0;
     int closes = 0;
 };

@@ -3,7 +3,7 @@
 #include "AnswerRule.h"
 #include "PlannerState.h"
 
-#include "FakePlatform.h"
+#include "RecordingView.h"
 
 using namespace planner;
 
@@ -30,16 +30,19 @@ TEST(WorkSheetFile, NamesHoldOnlyWhatTheUserCanSeeAndFind)
 }
 
 // Plans named alike, in one run or across runs, each keep their own sheet, which only they
-// replace. The question names the file; No or no name stores nothing; a failure tells why.
+// replace. The question names the file and says when it goes beside another; No or no name
+// stores nothing; a failure tells why.
 TEST(SavingToDocs, APlanReplacesOnlyItsOwnSheet)
 {
     FakePlatform platform;
+    RecordingView boxes; // the window the question is asked over
     PlannerState state;
-    const auto save = [&](const QString &name, const QString &sheet, int answer = platform::Yes) {
-        platform.answers = {answer};
+    const auto save = [&](const QString &name, const QString &sheet,
+                          platform::Answer answer = platform::Answer::Yes) {
+        boxes.answers = {answer};
         state.workName = name;
-        SaveWorkSheet(state, sheet, platform);
-        return platform.boxes.back().text;
+        SaveWorkSheet(state, sheet, platform, boxes);
+        return boxes.boxes.back().text;
     };
     const QString first = u"Meeting with ACME Corp Q1"_s;
     const QString docs = u"/opt/orvanta/Docs/"_s;
@@ -48,12 +51,13 @@ TEST(SavingToDocs, APlanReplacesOnlyItsOwnSheet)
                   + u"Meeting with ACME Co.doc)");
     save(first, u"Q1 plan, edited"_s);
     state.startTool(PlannerTool::Meeting);
-    EXPECT_TRUE(save(u"Meeting with ACME Corp Q2"_s, u"Q2"_s)
-                    .endsWith(u"Co (2).doc)\r\n\r\nA Work Sheet called \"Meeting with ACME Co.doc\" "
-                              u"is already there, so this one goes beside it."));
+    EXPECT_TRUE(
+        save(u"Meeting with ACME Corp Q2"_s, u"Q2"_s)
+            .endsWith(u"Co (2).doc)\r\n\r\nA Work Sheet called \"Meeting with ACME Co.doc\" "
+                      u"is already there, so this one goes beside it."));
     state = PlannerState(); // the program started again, the first plan made anew
     save(first, u"Q1 again"_s);
-    save(u"Budget"_s, u"No"_s, platform::No);
+    save(u"Budget"_s, u"No"_s, platform::Answer::No);
     save({}, u"Nameless"_s);
     const QString post =
         u"\r\n\r\nPOST-MORTEM.\r\nWas it successful and what can be improved for next time?\r\n"_s;
@@ -62,19 +66,20 @@ TEST(SavingToDocs, APlanReplacesOnlyItsOwnSheet)
         (std::map<QString, QString>{{docs + u"Meeting with ACME Co.doc", u"Q1 plan, edited" + post},
                                     {docs + u"Meeting with ACME Co (2).doc", u"Q2" + post},
                                     {docs + u"Meeting with ACME Co (3).doc", u"Q1 again" + post}}));
-    platform.answerAtRandom = [&] { // another program takes the name while the question is up
+    boxes.answerAtRandom = [&] { // another program takes the name while the question is up
         platform.files[docs + u"Budget.doc"] = u"Theirs"_s;
-        return platform::Yes;
+        return platform::Answer::Yes;
     };
     save(u"Budget"_s, u"Sheet"_s);
     EXPECT_EQ(platform.files[docs + u"Budget.doc"], u"Theirs");
-    platform.answerAtRandom = nullptr;
+    boxes.answerAtRandom = nullptr;
     platform.writeError = u"Not a directory"_s;
     save(u"Plan"_s, u"Sheet"_s);
-    EXPECT_EQ(platform.boxes.back(),
-              (FakePlatform::Box{u"The Work Sheet could not be stored in:\r\n\r\n" + docs
-                                     + u"Plan.doc\r\n\r\nNot a directory",
-                                 48, u"Orvanta"_s}));
+    EXPECT_EQ(
+        boxes.boxes.back(),
+        (platform::Message{u"The Work Sheet could not be stored in:\r\n\r\n" + docs
+                               + u"Plan.doc\r\n\r\nNot a directory",
+                           platform::Buttons::Ok, platform::Icon::Exclamation, u"Orvanta"_s}));
 }
 
 } // namespace

@@ -11,26 +11,33 @@ using namespace planner;
 
 namespace {
 
-// A Meeting Planner's sheet, printed after a question: a dated heading between two rules,
-// then each listed section as its title and answer, each followed by an empty line and all
-// but the first by a rule. A failing printer is told once, a cancelled job not at all.
-TEST(PrintLayout, TheSectionsOfAMeetingUnderADatedHeading)
+class PrintLayout : public ::testing::Test
 {
+protected:
+    void SetUp() override
+    {
+        state.startTool(PlannerTool::Meeting);
+        buildScript(PlannerTool::Meeting, state, view, platform);
+        state.screen(2).answer = u"Budget review"_s;
+        state.screen(3).answer = u"Room 4\r\nMonday"_s;
+        state.screen(7).answer = u"Mr Okafor"_s; // the second key attendee, not the first
+    }
+    void print(std::deque<platform::Answer> answers = {platform::Answer::Yes})
+    {
+        view.answers = std::move(answers);
+        PrintWorkSheet(state, platform, view);
+    }
+
     FakePlatform platform;
     PlannerState state;
     RecordingView view;
-    state.startTool(PlannerTool::Meeting);
-    buildScript(PlannerTool::Meeting, state, view, platform);
-    state.screen(2).answer = u"Budget review"_s;
-    state.screen(3).answer = u"Room 4\r\nMonday"_s;
-    state.screen(7).answer = u"Mr Okafor"_s; // the second key attendee, not the first
-    platform.answers = {platform::No, platform::Yes, platform::Yes, platform::Yes};
-    PrintWorkSheet(state, platform);
-    EXPECT_EQ(platform.jobs, 0);
-    PrintWorkSheet(state, platform);
-    EXPECT_EQ(platform.boxes,
-              FakePlatform::Boxes(
-                  2, {u"Are you sure that you wish to print the Work Sheet?"_s, 36, u"Orvanta"_s}));
+};
+
+// A dated heading between two rules, then each listed section as its title and answer, each
+// followed by an empty line and all but the first by a rule; the closing screen is left out.
+TEST_F(PrintLayout, TheSectionsOfAMeetingUnderADatedHeading)
+{
+    print();
     // The printer's operations, each after a bar.
     const QString rule = u"|line " + QString(80, u'_');
     const QString sheet = u'|' + platform.printed.join(u'|');
@@ -48,16 +55,27 @@ TEST(PrintLayout, TheSectionsOfAMeetingUnderADatedHeading)
     // Told beforehand, so that the job can show how far it has got.
     const QStringList texts = platform.printed.filter(QRegularExpression(u"^(line|stay) "_s));
     EXPECT_EQ(platform.printLength, texts.join(QString()).size() - 5 * texts.size());
+}
 
-    platform.printerFailsAt = platform.printed.size() + 3;
-    PrintWorkSheet(state, platform);
-    EXPECT_EQ(platform.boxes.back(),
-              (FakePlatform::Box{u"Command1_Click_error 482"_s, 0, u"Orvanta"_s}));
-    platform.printed.clear();
+// Printing asks first; a failing printer is told once, a cancelled job not at all.
+TEST_F(PrintLayout, PrintingAsksFirstAndTellsAFailureButNotACancel)
+{
+    print({platform::Answer::No});
+    EXPECT_EQ(platform.jobs, 0);
+    EXPECT_EQ(view.boxes,
+              std::vector<platform::Message>(
+                  1,
+                  {u"Are you sure that you wish to print the Work Sheet?"_s,
+                   platform::Buttons::YesNo, platform::Icon::Question, u"Orvanta"_s}));
     platform.printerFailsAt = 3;
+    print();
+    EXPECT_EQ(view.boxes.back(),
+              (platform::Message{u"Command1_Click_error 482"_s, platform::Buttons::Ok,
+                                 platform::Icon::None, u"Orvanta"_s}));
+    platform.printed.clear();
     platform.printerError = platform::CancelledError;
-    PrintWorkSheet(state, platform);
-    EXPECT_EQ(platform.boxes.size(), 5u); // the questions and one message
+    print();
+    EXPECT_EQ(view.boxes.size(), 4u); // the questions and one message
     EXPECT_EQ(platform.printed.size(), 3);
 }
 

@@ -49,7 +49,7 @@ TEST_F(PrintSystem, TheWindowPrintsAsTextOnEachQueuesPaperInItsColours)
         if (letter) // the user's default, over the server's
             qputenv("LPDEST", "orvanta-letter");
         const PrintedPdf printed = job([&] {
-            platform.answers = {platform::Yes};
+            platform.answers = {platform::Answer::Yes};
             click({"Command3"});
         });
         EXPECT_EQ(printed.pages, 1);
@@ -65,7 +65,11 @@ TEST_F(PrintSystem, TheWorkSheetPrintsOnTheQueuesPaper)
     qputenv("LPDEST", "orvanta-letter");
     planner::PlannerState state;
     state.startTool(planner::PlannerTool::Meeting);
-    state.screen(2) = {u"Meeting - Name."_s, {}, planner::TrueFlag, u"Budget review"_s};
+    state.screen(2) = {u"Meeting - Name."_s,
+                       {},
+                       planner::TrueFlag,
+                       u"Budget review"_s,
+                       planner::ScreenRole::Naming};
     state.screenEnd = 3;
     const PrintedPdf printed = job([&] {
         const std::unique_ptr<platform::TextPrinter> printer = platform.openTextPrinter();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MessageBox.h"
 #include "Platform.h"
 
 #include <QStringList>
@@ -9,38 +10,39 @@
 #include <deque>
 #include <map>
 
-// The platform for tests, QtCore only: message boxes answered from a script,
-// files kept in memory, printer operations recorded, programs never started,
-// the program never ended. Window tests drive modal windows through onModal.
-class FakePlatform : public platform::Platform
+inline void PrintTo(const platform::Message &box, std::ostream *out)
 {
-public:
-    struct Box
-    {
-        QString text;
-        int flags;
-        QString title;
-        bool operator==(const Box &) const = default;
-        friend void PrintTo(const Box &box, std::ostream *out)
-        {
-            *out << box.flags << ' ' << box.title.toStdString() << ": " << box.text.toStdString();
-        }
-    };
-    using Boxes = std::vector<Box>;
+    *out << int(box.buttons) << '/' << int(box.icon) << ' ' << box.title.toStdString() << ": "
+         << box.text.toStdString();
+}
 
-    int messageBox(const QString &text, int flags, const QString &title) override
+// Message boxes answered from a script, and kept for the test to read.
+struct ScriptedBoxes
+{
+    platform::Answer answer(const platform::Message &box)
     {
-        boxes.push_back({text, flags, title});
-        if ((flags & 7) == platform::OkOnly)
-            return platform::Ok;
+        boxes.push_back(box);
+        if (box.buttons == platform::Buttons::Ok)
+            return platform::Answer::Ok;
         if (answerAtRandom)
             return answerAtRandom();
-        EXPECT_FALSE(answers.empty()) << "unexpected question: " << text.toStdString();
-        const int answer = answers.empty() ? platform::No : answers.front();
+        EXPECT_FALSE(answers.empty()) << "unexpected question: " << box.text.toStdString();
+        const platform::Answer answer = answers.empty() ? platform::Answer::No : answers.front();
         if (!answers.empty())
             answers.pop_front();
         return answer;
     }
+
+    std::deque<platform::Answer> answers; // for Yes/No boxes, in order
+    std::function<platform::Answer()> answerAtRandom; // when set, answers every Yes/No box
+    std::vector<platform::Message> boxes;
+};
+
+// The logic's platform for tests, QtCore only: files kept in memory, printer
+// operations recorded, programs never started, the program never ended.
+class FakePlatform : public platform::Platform
+{
+public:
     QString programFolder() const override
     {
         ++folderReads;
@@ -63,30 +65,12 @@ public:
         return written;
     }
     std::unique_ptr<platform::TextPrinter> openTextPrinter() override;
-    int printWindowImage(QWidget &window) override
-    {
-        if (onPrintWindow)
-            onPrintWindow(window);
-        return windowPrintError;
-    }
     QString today() const override { return u"5 December 2026"_s; }
-    void showHelp(QWidget &, const QString &path, int context) override
-    {
-        help.append(path + u'#' + QString::number(context));
-    }
-    void showModal(QDialog &dialog) override
-    {
-        ASSERT_TRUE(onModal) << "a modal window opened with no test to drive it";
-        onModal(dialog);
-    }
     void endProgram() override { ++programEnds; }
 
     // What the tests script and read.
     QString folder = u"/opt/orvanta"_s;
     mutable int folderReads = 0;
-    std::deque<int> answers; // for Yes/No boxes, in order
-    std::function<int()> answerAtRandom; // when set, answers every Yes/No box instead
-    Boxes boxes;
     platform::StartResult startResult = platform::StartResult::Started;
     QStringList started;
     std::map<QString, QString> files;
@@ -96,10 +80,6 @@ public:
     int printerError = platform::PrinterError;
     qsizetype printLength = 0; // the characters a job was told it would print
     int jobs = 0;
-    std::function<void(QDialog &)> onModal; // shows, drives and closes a modal window
-    std::function<void(QWidget &)> onPrintWindow; // looks at a window as it is printed
-    int windowPrintError = 0;
-    QStringList help; // path#context of each help request
     int programEnds = 0;
 };
 

@@ -1,62 +1,91 @@
 #pragma once
 
 #include "FakePlatform.h"
+#include "Printers.h"
 #include "QtPlatform.h"
+#include "QtWindowPlatform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QTest>
 
-// The test platform, which can print for real through Qt once told where: into
-// a PDF file (on `paper`, when given, else Qt's), or, given no file, on the
-// default printer.
-class RealPrinting final : public FakePlatform
+// Printers for tests: a PDF file on `paper` (else Qt's), or, given no file,
+// the default printer.
+struct TestPrinters final : platform::Printers
+{
+    std::unique_ptr<QPrinter> newPrinter() const override
+    {
+        if (pdf.isEmpty())
+            return Printers::newPrinter();
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFileName(pdf);
+        if (paper.isValid())
+            printer->setPageLayout(paper);
+        return printer;
+    }
+    QString pdf;
+    QPageLayout paper;
+};
+
+// The platform for window tests: the logic's fake, and window services that
+// answer boxes from a script, let the test drive modal windows and record help
+// and printing; both print for real once told where.
+class TestPlatform final : public FakePlatform,
+                           public platform::WindowPlatform,
+                           public ScriptedBoxes
 {
 public:
     void printForReal(const QString &pdf, const QPageLayout &paper = {})
     {
-        m_real = std::make_unique<Printing>();
-        m_real->pdf = pdf;
-        m_real->paper = paper;
+        m_printers.pdf = pdf;
+        m_printers.paper = paper;
+        m_real = true;
     }
     std::unique_ptr<platform::TextPrinter> openTextPrinter() override
     {
-        return m_real ? m_real->openTextPrinter() : FakePlatform::openTextPrinter();
+        return m_real ? m_core.openTextPrinter() : FakePlatform::openTextPrinter();
+    }
+    platform::Answer messageBox(QWidget &, const platform::Message &box) override
+    {
+        return answer(box);
     }
     int printWindowImage(QWidget &window) override
     {
-        return m_real ? m_real->printWindowImage(window) : FakePlatform::printWindowImage(window);
+        if (onPrintWindow)
+            onPrintWindow(window);
+        return m_real ? m_windows.printWindowImage(window) : windowPrintError;
+    }
+    void showHelp(QWidget &, const QString &path, int context) override
+    {
+        help.append(path + u'#' + QString::number(context));
+    }
+    void showModal(QDialog &dialog) override
+    {
+        ASSERT_TRUE(onModal) << "a modal window opened with no test to drive it";
+        onModal(dialog);
     }
 
+    std::function<void(QDialog &)> onModal; // shows, drives and closes a modal window
+    std::function<void(QWidget &)> onPrintWindow; // looks at a window as it is printed
+    int windowPrintError = 0;
+    QStringList help; // path#context of each help request
+
 private:
-    struct Printing final : platform::QtPlatform
-    {
-        std::unique_ptr<QPrinter> newPrinter() const override
-        {
-            if (pdf.isEmpty())
-                return QtPlatform::newPrinter();
-            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            printer->setOutputFileName(pdf);
-            if (paper.isValid())
-                printer->setPageLayout(paper);
-            return printer;
-        }
-        QString pdf;
-        QPageLayout paper;
-    };
-    std::unique_ptr<Printing> m_real;
+    TestPrinters m_printers;
+    platform::QtPlatform m_core{m_printers};
+    platform::QtWindowPlatform m_windows{m_printers};
+    bool m_real = false;
 };
 
 // A program's window on the offscreen screen, driven by clicks and keys.
 template<typename Window> class WindowTest : public ::testing::Test
 {
 protected:
-    template<typename... Arguments> void open(Arguments &...arguments)
+    void open()
     {
-        window = std::make_unique<Window>(arguments..., platform);
+        window = std::make_unique<Window>(platform, platform);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -128,6 +157,6 @@ protected:
         };
     }
 
-    RealPrinting platform;
+    TestPlatform platform;
     std::unique_ptr<Window> window;
 };

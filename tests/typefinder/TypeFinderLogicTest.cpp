@@ -1,5 +1,4 @@
 #include "Description.h"
-#include "QuickSelection.h"
 #include "TraitList.h"
 #include "TraitTable.h"
 #include "TraitTest.h"
@@ -19,19 +18,17 @@ namespace {
 class Traits : public ::testing::Test
 {
 protected:
-    void SetUp() override { LoadTraitTable(table); }
-
     // A test of 24 answers, the letters in turn ("-" for "Don't Know").
-    TraitTest answered(QStringView letters) const
+    static TraitTest answered(QStringView letters)
     {
-        TraitTest test(table);
+        TraitTest test;
         test.start();
         for (int q = 0; q < 24; ++q)
-            test.answer(traitAnswer(table, q, letters[q]));
+            test.answer(traitAnswer(q, letters[q]));
         return test;
     }
 
-    TraitTable table;
+    const TraitTable &table = LoadTraitTable();
 };
 
 // Each question offers one trait of each type; each list holds a type's 24
@@ -52,7 +49,7 @@ TEST_F(Traits, EachQuestionOffersOneOfEachTypeAndEachListItsTypesTraits)
                 expected +=
                     QString(table.row(row).text).remove(QRegularExpression(u"^Change - "_s));
             }
-            QStringList lines = ComposeTraitList(table, letter, layout).split(u"\r\n\r\n"_s);
+            QStringList lines = ComposeTraitList(letter, layout).split(u"\r\n\r\n"_s);
             EXPECT_EQ(lines.takeFirst(),
                       lead + u"Some ''" + name + u"''  type  personality  traits");
             if (layout == TraitLayout::TestWindow) {
@@ -68,46 +65,36 @@ TEST_F(Traits, EachQuestionOffersOneOfEachTypeAndEachListItsTypesTraits)
             EXPECT_EQ(listed, expected);
             EXPECT_EQ(counts, perLine);
         }
-        EXPECT_TRUE(ComposeTraitList(table, u"IE"_s, layout).isEmpty());
+        EXPECT_TRUE(ComposeTraitList(u"IE"_s, layout).isEmpty());
     }
 }
 
-// The highest count wins, ties go to the earlier type; the bars stand on the
-// base line scaled to the highest count; only "Don't Know" gives no result.
-TEST_F(Traits, TheHighestCountWinsAndTheBarsStandScaledToIt)
+// Ties go to the earlier type in the order In Charge, Enthusiastic, Friendly, Details.
+TEST_F(Traits, TheHighestCountWinsAndATieGoesToTheEarlierType)
 {
-    const TraitTest tie = answered(u"EEEEEEEEEFFFFFFFFFDDDDDD"); // 355 twips a count, not 356
-    QStringList shown{tie.result()}; // then each bar as "height/top/caption"
-    for (const TraitTest::Bar &bar : tie.bars())
+    EXPECT_EQ(answered(u"EEEEEEEEEFFFFFFFFFDDDDDD").result(), Enthusiastic);
+    EXPECT_EQ(answered(u"IIIIIIEEEEEEFFFFFFDDDDDD").result(), InCharge);
+    EXPECT_EQ(answered(u"IEEFFFDDDD--------------").result(), Details);
+}
+
+// The tallest bar reaches at most 3200 twips above the base line at 3800: 3200 / 9 is 355
+// whole twips a count, not 356.
+TEST_F(Traits, TheBarsStandOnTheBaseLineScaledToTheHighestCount)
+{
+    QStringList shown; // each bar as "height/top/caption"
+    for (const TraitTest::Bar &bar : answered(u"EEEEEEEEEFFFFFFFFFDDDDDD").bars())
         shown.append(u"%1/%2/%3"_s.arg(bar.height).arg(bar.top).arg(bar.caption));
-    EXPECT_EQ(shown.join(u' '), u"E 0/3800/0 3195/605/9 3195/605/9 2130/1670/6");
-    EXPECT_EQ(answered(u"IEEFFFDDDD--------------").result(), u"D");
-    TraitTest dunno = answered(QString(24, u'-'));
-    EXPECT_EQ(dunno.answer(1), TraitTest::Next::NoResult) << "nothing counts after the 24th";
-    EXPECT_EQ(dunno.result(), u"");
-    EXPECT_EQ(questionLine(7, false),
-              u"7 of 24 questions - click the button that best suits the person at WORK.");
+    EXPECT_EQ(shown.join(u' '), u"0/3800/0 3195/605/9 3195/605/9 2130/1670/6");
 }
 
-// The two answers point to one type each way round; the wording follows the audience.
-TEST(QuickSelection, AnswersAndTypesMapBothWaysAndTheWordingFollowsTheAudience)
+TEST_F(Traits, OnlyDontKnowGivesNoResultAndNothingCountsAfterTheLastQuestion)
 {
-    EXPECT_EQ(quickType({true, true}), InCharge);
-    EXPECT_EQ(quickType({true, false}), Enthusiastic);
-    EXPECT_EQ(quickType({false, true}), Friendly);
-    EXPECT_EQ(quickType({false, false}), Details);
-    for (const Audience audience : {Customer, Associate, Self}) {
-        const AudienceCaptions &c = audienceCaptions(audience);
-        for (const QStringView caption :
-             {c.step2Frame, c.fast, c.slow, c.detailedTest, c.step3Frame})
-            EXPECT_EQ(caption.contains(u"you"), audience == Self)
-                << caption.toString().toStdString();
-        for (const bool fast : {true, false}) // customers and associates share Step 3
-            EXPECT_EQ(step3Captions(fast, audience).first.startsWith(u"Are you"), audience == Self);
-    }
-    EXPECT_NE(audienceCaptions(Customer).fast, audienceCaptions(Associate).fast);
-    EXPECT_EQ(step3Captions(true, Associate).second,
-              u"Are they open, friendly, animated and enhusiastic?");
+    TraitTest dunno = answered(QString(24, u'-'));
+    EXPECT_EQ(dunno.answer(1), TraitTest::Next::NoResult);
+    EXPECT_EQ(dunno.result(), std::nullopt);
+    TraitTest test = answered(u"IIIIIIIIIIIIIIIIIIIIIIII");
+    EXPECT_EQ(test.answer(2), TraitTest::Next::Results);
+    EXPECT_EQ(test.counts(), (std::array<int16_t, 4>{24, 0, 0, 0}));
 }
 
 // The type's name, a blank line, the audience's headings each with a sentence, a blank
