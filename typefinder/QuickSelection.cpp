@@ -65,7 +65,6 @@ void QuickSelection::ShowDescription(bool first)
 
 void QuickSelection::runDetailedTest()
 {
-    m_fast = false; // the test is Step 2's answer now
     const std::optional<PersonalityType> result =
         m_view.runDetailedTest(m_audience == Audience::Self);
     if (!result)

@@ -47,7 +47,7 @@ private:
 
     VelkinView &m_view;
     Audience m_audience = Audience::Customer;
-    bool m_fast = false; // the fast answer is Step 2's answer
+    bool m_fast = false; // Step 3's questions are about a quick person
     std::optional<bool> m_first; // Step 3's answer, once given
     QString m_currentType;
     Showing m_showing = Showing::Steps;

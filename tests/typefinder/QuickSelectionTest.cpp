@@ -162,6 +162,15 @@ TEST_F(QuickSelectionRules, Step3ShowsTheTypesDescriptionAndTraits)
     EXPECT_EQ(view.focus, Control::Option6);
 }
 
+// Step 3's answer means the type its question describes, even after a test that gave no result.
+TEST_F(QuickSelectionRules, Step3sAnswerIsTheTypeItsQuestionDescribes)
+{
+    choose(Control::Option3, [&] { selection.chooseSpeed(true); });
+    choose(Control::Option8, [&] { selection.runDetailedTest(); });
+    choose(Control::Option5, [&] { selection.ShowDescription(true); });
+    EXPECT_EQ(selection.currentType(), u"I");
+}
+
 // The detailed test asks about the user only when checking themselves. Without a result
 // nothing changes; a result is put in as the Steps 2 and 3 answers that point to it.
 TEST_F(QuickSelectionRules, TheTestsResultIsPutInAsSteps2And3)
