@@ -26,7 +26,7 @@ asan: deps
 # The project's own sources: those git tracks, or, in a tree without its
 # history (an unpacked source archive), those in the project's folders.
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null || \
-	find bench common planner typefinder tests -name '*.cpp' -o -name '*.h')
+	find bench common planner tools typefinder tests -name '*.cpp' -o -name '*.h')
 
 lint: build
 	@scripts/install-deps lint

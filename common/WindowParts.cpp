@@ -5,21 +5,31 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QIcon>
-#include <QImageReader>
 #include <QLabel>
+#include <QResource>
 #include <QScreen>
+
+#include <array>
+#include <cstring>
 
 namespace parts {
 
-// PNG drawn at the size shown, and at twice that for high-density screens;
-// read as PNG outright, since guessing the format loads every image plugin.
+// Drawn at the size shown, and at twice that for high-density screens, and
+// kept as raw pixels (tools/PackArt.cpp), which need no decoding.
 QIcon art(QStringView name)
 {
     const bool dense = qApp->devicePixelRatio() > 1;
-    const QString file = QStringLiteral(":/art/%1%2.png").arg(name, dense ? u"@2x" : u"");
-    QImageReader reader(file, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QIcon(QPixmap::fromImage(reader.read()));
+    const QResource raw(QStringLiteral(":/art/%1%2.raw").arg(name, dense ? u"@2x" : u""));
+    std::array<quint32, 2> size{};
+    if (raw.uncompressedSize() < qint64(sizeof size)
+        || raw.compressionAlgorithm() != QResource::NoCompression)
+        return {};
+    std::memcpy(size.data(), raw.data(), sizeof size);
+    const auto pixels = raw.data() + sizeof size;
+    if (raw.size() - qint64(sizeof size) != qint64(size[0]) * size[1] * 4)
+        return {};
+    return QIcon(QPixmap::fromImage(QImage(pixels, int(size[0]), int(size[1]), int(size[0]) * 4,
+                                           QImage::Format_ARGB32_Premultiplied)));
 }
 
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
