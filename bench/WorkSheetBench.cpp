@@ -11,7 +11,7 @@
 #include "WorkSheetFile.h"
 #include "WorkSheetPrint.h"
 
-#include "Printers.h"
+#include "LoadedPrinting.h"
 #include "QtPlatform.h"
 
 #include <QApplication>
@@ -167,8 +167,8 @@ void Save(benchmark::State &state)
     const QString sheet = workSheetText(walkedPlanner(answerSize(state)));
     const QByteArray bytes = workSheetFileText(sheet).toUtf8();
     const QString path = scratch().filePath(u"Docs/Budget review.doc"_s);
-    const platform::Printers printers;
-    platform::QtPlatform platform(printers);
+    platform::LoadedPrinting printing(u"orvanta-printing"_s);
+    platform::QtPlatform platform(printing);
     platform.createFolder(scratch().filePath(u"Docs"_s));
     measure(
         state, bytes.size(),

@@ -1,21 +1,19 @@
 #include "QtPlatform.h"
 
 #include "AtomicFile.h"
-#include "Printers.h"
-#include "QtTextPrinter.h"
+#include "Printing.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
-#include <QPrinter>
 #include <QProcess>
 
 namespace platform {
 
-QtPlatform::QtPlatform(const Printers &printers)
-    : m_printers(printers)
+QtPlatform::QtPlatform(Printing &printing)
+    : m_printing(printing)
 { }
 
 QString QtPlatform::programFolder() const
@@ -52,7 +50,7 @@ bool QtPlatform::writeTextFile(const QString &path, const QString &text, bool re
 
 std::unique_ptr<TextPrinter> QtPlatform::openTextPrinter()
 {
-    return std::make_unique<QtTextPrinter>(m_printers.newPrinter());
+    return m_printing.openTextPrinter();
 }
 
 QString QtPlatform::today() const

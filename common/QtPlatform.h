@@ -4,13 +4,13 @@
 
 namespace platform {
 
-class Printers;
+class Printing;
 
 // The logic's desktop services, as Qt provides them.
 class QtPlatform final : public Platform
 {
 public:
-    explicit QtPlatform(const Printers &printers);
+    explicit QtPlatform(Printing &printing);
 
     QString programFolder() const override;
     StartResult startProgram(const QString &path) override;
@@ -23,7 +23,7 @@ public:
     void endProgram() override;
 
 private:
-    const Printers &m_printers;
+    Printing &m_printing;
 };
 
 } // namespace platform

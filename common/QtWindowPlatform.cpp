@@ -1,16 +1,13 @@
 #include "QtWindowPlatform.h"
 
 #include "HelpViewer.h"
-#include "Printers.h"
+#include "Printing.h"
 #include "QtMessageBox.h"
-#include "WindowImagePrinter.h"
-
-#include <QPrinter>
 
 namespace platform {
 
-QtWindowPlatform::QtWindowPlatform(const Printers &printers)
-    : m_printers(printers)
+QtWindowPlatform::QtWindowPlatform(Printing &printing)
+    : m_printing(printing)
 { }
 
 Answer QtWindowPlatform::messageBox(QWidget &owner, const Message &message)
@@ -20,7 +17,7 @@ Answer QtWindowPlatform::messageBox(QWidget &owner, const Message &message)
 
 int QtWindowPlatform::printWindowImage(QWidget &window)
 {
-    return platform::printWindowImage(m_printers.newPrinter(), window);
+    return m_printing.printWindowImage(window);
 }
 
 void QtWindowPlatform::showHelp(QWidget &owner, const QString &path, int context)

@@ -6,13 +6,13 @@
 
 namespace platform {
 
-class Printers;
+class Printing;
 
 // The window services, as Qt provides them.
 class QtWindowPlatform final : public WindowPlatform
 {
 public:
-    explicit QtWindowPlatform(const Printers &printers);
+    explicit QtWindowPlatform(Printing &printing);
 
     Answer messageBox(QWidget &owner, const Message &message) override;
     int printWindowImage(QWidget &window) override;
@@ -20,7 +20,7 @@ public:
     void showModal(QDialog &dialog) override;
 
 private:
-    const Printers &m_printers;
+    Printing &m_printing;
     QPointer<QWidget> m_help; // made at the first call, gone when closed
 };
 

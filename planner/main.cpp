@@ -1,4 +1,4 @@
-#include "Printers.h"
+#include "LoadedPrinting.h"
 #include "QtPlatform.h"
 #include "QtWindowPlatform.h"
 #include "WindowStyle.h"
@@ -21,9 +21,9 @@ int main(int argc, char *argv[])
     // The application owns its style, which the analyser does not see.
     // NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks)
     QApplication::setStyle(new parts::WindowStyle);
-    const platform::Printers printers;
-    platform::QtPlatform platform(printers);
-    platform::QtWindowPlatform windows(printers);
+    platform::LoadedPrinting printing(QStringLiteral("orvanta-printing"));
+    platform::QtPlatform platform(printing);
+    platform::QtWindowPlatform windows(printing);
     // NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
     planner::frmPresenting window(platform, windows);
     window.show();

@@ -1,4 +1,4 @@
-#include "Printers.h"
+#include "LoadedPrinting.h"
 #include "QtPlatform.h"
 #include "QtWindowPlatform.h"
 #include "Velkin.h"
@@ -12,9 +12,9 @@ int main(int argc, char *argv[])
     // The application owns its style, which the analyser does not see.
     // NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks)
     QApplication::setStyle(new parts::WindowStyle);
-    const platform::Printers printers;
-    platform::QtPlatform platform(printers);
-    platform::QtWindowPlatform windows(printers);
+    platform::LoadedPrinting printing(QStringLiteral("velkin-printing"));
+    platform::QtPlatform platform(printing);
+    platform::QtWindowPlatform windows(printing);
     // NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
     typefinder::Velkin window(platform, windows);
     window.show();

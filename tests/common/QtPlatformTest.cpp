@@ -3,6 +3,7 @@
 #include "WorkSheetPrint.h"
 
 #include "PrintedPdf.h"
+#include "QtPlatform.h"
 #include "SystemRefusals.h"
 #include "WindowTest.h"
 
@@ -37,8 +38,8 @@ protected:
     }
 
     QTemporaryDir folder;
-    const TestPrinters printers;
-    platform::QtPlatform platform{printers};
+    platform::LoadedPrinting printing{u"orvanta-printing"_s};
+    platform::QtPlatform platform{printing};
 };
 
 // Text beyond ASCII reads back exactly; a file is replaced whole or not at all, keeps
@@ -123,9 +124,9 @@ TEST(Today, IsTheDayTheMonthInFullAndTheYear)
             .arg(QLatin1String(months[day.month() - 1]))
             .arg(day.year());
     };
-    const TestPrinters printers;
+    platform::LoadedPrinting printing(u"orvanta-printing"_s);
     const QDate before = QDate::currentDate();
-    const QString today = platform::QtPlatform(printers).today();
+    const QString today = platform::QtPlatform(printing).today();
     EXPECT_TRUE(today == written(before) || today == written(QDate::currentDate()))
         << today.toStdString();
 }
@@ -135,7 +136,7 @@ int printed(const QString &pdf, const QStringList &answers)
 {
     TestPrinters printers;
     printers.pdf = pdf;
-    platform::QtPlatform platform(printers);
+    platform::QtPrinting platform(printers);
     PlannerState state;
     state.startTool(PlannerTool::Meeting);
     state.screen(2) = {u"Meeting - Name."_s, {}, TrueFlag, u"Budget"_s, ScreenRole::Naming};
@@ -210,11 +211,10 @@ TEST(NoPrinter, EveryJobFailsWithTheNumberTheUserIsTold)
 {
     const QByteArray server = qgetenv("CUPS_SERVER");
     qputenv("CUPS_SERVER", "/nowhere/cups.sock");
-    const TestPrinters printers;
+    platform::LoadedPrinting printing(u"orvanta-printing"_s);
     QWidget window;
-    EXPECT_EQ(platform::QtPlatform(printers).openTextPrinter()->finish(), platform::PrinterError);
-    EXPECT_EQ(platform::QtWindowPlatform(printers).printWindowImage(window),
-              platform::PrinterError);
+    EXPECT_EQ(printing.openTextPrinter()->finish(), platform::PrinterError);
+    EXPECT_EQ(printing.printWindowImage(window), platform::PrinterError);
     qputenv("CUPS_SERVER", server);
 }
 

@@ -50,7 +50,7 @@ bool click(QWidget *window, const QString &name)
 
 // Either program says where it runs and what its About box says. The planner
 // starts the type finder from the tool menu, then walks the Strategy Planner to
-// its work sheet and saves it.
+// its work sheet, saves it and prints it.
 void drive()
 {
     const QString program = QCoreApplication::applicationName();
@@ -63,6 +63,7 @@ void drive()
         QTest::keyClicks(window->findChild<QPlainTextEdit *>(u"Text1"_s), u"Portable plan"_s);
         for (int screen = 0; screen < 100 && click(window, u"Command1_2"_s); ++screen) { }
         click(window, u"Command3"_s);
+        click(window, u"Command1_3"_s);
     }
     QCoreApplication::quit();
 }

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "FakePlatform.h"
+#include "LoadedPrinting.h"
 #include "Printers.h"
-#include "QtPlatform.h"
-#include "QtWindowPlatform.h"
+#include "QtPrinting.h"
+#include "WindowPlatform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -11,14 +12,11 @@
 #include <QPrinter>
 #include <QTest>
 
-// Printers for tests: a PDF file on `paper` (else Qt's), or, given no file,
-// the default printer.
+// Printers for tests: a PDF file on `paper`, else Qt's.
 struct TestPrinters final : platform::Printers
 {
     std::unique_ptr<QPrinter> newPrinter() const override
     {
-        if (pdf.isEmpty())
-            return Printers::newPrinter();
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFileName(pdf);
         if (paper.isValid())
@@ -31,7 +29,8 @@ struct TestPrinters final : platform::Printers
 
 // The platform for window tests: the logic's fake, and window services that
 // answer boxes from a script, let the test drive modal windows and record help
-// and printing; both print for real once told where.
+// and printing; both print for real once told where: into a PDF file, or,
+// given none, through the program's printing module on the default printer.
 class TestPlatform final : public FakePlatform,
                            public platform::WindowPlatform,
                            public ScriptedBoxes
@@ -41,11 +40,11 @@ public:
     {
         m_printers.pdf = pdf;
         m_printers.paper = paper;
-        m_real = true;
+        m_real = pdf.isEmpty() ? static_cast<platform::Printing *>(&m_module) : &m_pdf;
     }
     std::unique_ptr<platform::TextPrinter> openTextPrinter() override
     {
-        return m_real ? m_core.openTextPrinter() : FakePlatform::openTextPrinter();
+        return m_real ? m_real->openTextPrinter() : FakePlatform::openTextPrinter();
     }
     platform::Answer messageBox(QWidget &, const platform::Message &box) override
     {
@@ -55,7 +54,7 @@ public:
     {
         if (onPrintWindow)
             onPrintWindow(window);
-        return m_real ? m_windows.printWindowImage(window) : windowPrintError;
+        return m_real ? m_real->printWindowImage(window) : windowPrintError;
     }
     void showHelp(QWidget &, const QString &path, int context) override
     {
@@ -74,9 +73,9 @@ public:
 
 private:
     TestPrinters m_printers;
-    platform::QtPlatform m_core{m_printers};
-    platform::QtWindowPlatform m_windows{m_printers};
-    bool m_real = false;
+    platform::QtPrinting m_pdf{m_printers};
+    platform::LoadedPrinting m_module{u"velkin-printing"_s};
+    platform::Printing *m_real = nullptr;
 };
 
 // A program's window on the offscreen screen, driven by clicks and keys.
