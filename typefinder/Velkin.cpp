@@ -152,11 +152,6 @@ void Velkin::createControls()
         connect(o, &OptionButton::pressedAgain, this, describe);
     }
 
-    m_label4 =
-        new TextPanel(this, u"Label4", twipsRect(240, 2040, 8415, 4215), DarkRed, PaleYellow);
-    m_label4->setFont(arial(9.75));
-    m_label4->hide();
-
     m_command2 = yellowButton(this, u"Command2", texts::ClearButton,
                               twipsRect(2520, 5760, 1095, 375), u"clear");
     connect(m_command2, &QPushButton::clicked, this, [this] { m_selection.Command2_Click(); });
@@ -174,11 +169,27 @@ void Velkin::createControls()
     m_label5->setAutoFillBackground(true);
     setColour(m_label5, QPalette::Window, Blue);
 
-    QWidget *order[] = {m_option1,  m_option2,  m_option7,     m_option3,     m_option4,
-                        m_option8,  m_option5,  m_option6,     m_label4,      m_command2,
-                        m_command3, m_command4, m_command1[2], m_command1[1], m_command1[0]};
+    // The panel comes between Step 3 and its buttons when first needed.
+    QWidget *order[] = {m_option1,  m_option2,     m_option7,     m_option3,    m_option4,
+                        m_option8,  m_option5,     m_option6,     m_command2,   m_command3,
+                        m_command4, m_command1[2], m_command1[1], m_command1[0]};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+}
+
+// Made when a description or traits are first shown, not at start-up.
+TextPanel *Velkin::panel()
+{
+    if (!m_label4) {
+        m_label4 =
+            new TextPanel(this, u"Label4", twipsRect(240, 2040, 8415, 4215), DarkRed, PaleYellow);
+        m_label4->setFont(arial(9.75));
+        m_label4->hide();
+        m_label4->stackUnder(m_command2);
+        setTabOrder(m_option6, m_label4);
+        setTabOrder(m_label4, m_command2);
+    }
+    return m_label4;
 }
 
 void Velkin::Command1_Click(int index)
@@ -239,7 +250,7 @@ QWidget *Velkin::control(Control control) const
     case Control::Option6:
         return m_option6;
     case Control::Label4:
-        return m_label4;
+        return const_cast<Velkin *>(this)->panel();
     case Control::Label5:
         return m_label5;
     case Control::Command2:
@@ -263,6 +274,8 @@ void Velkin::setCaption(Control control, const QString &caption)
 
 void Velkin::setControlVisible(Control control, bool visible)
 {
+    if (control == Control::Label4 && !m_label4 && !visible)
+        return;
     this->control(control)->setVisible(visible);
 }
 
@@ -289,8 +302,10 @@ void Velkin::focusControl(Control control)
 // reader reads it on arrival rather than taking the change as old news.
 void Velkin::setPanel(const QString &text, const QString &name)
 {
+    if (text.isEmpty() && !m_label4)
+        return;
     if (!text.isEmpty())
-        m_label4->setFocus();
+        panel()->setFocus();
     m_label4->setText(text);
     m_label4->setAccessibleName(name);
 }

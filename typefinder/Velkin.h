@@ -54,6 +54,7 @@ private:
     void Command1_Click(int index); // Finished, About, Help
     void Command3_Click(); // Print
     QWidget *control(Control control) const;
+    TextPanel *panel();
 
     platform::Platform &m_platform;
     platform::WindowPlatform &m_windows;

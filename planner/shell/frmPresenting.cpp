@@ -114,19 +114,6 @@ void frmPresenting::createControls()
     m_label2->setFont(arial(9.75));
     m_label2->setFocusPolicy(Qt::StrongFocus); // read from the keyboard on screens without a box
 
-    m_text1 = newAnswerBox(twipsRect(480, 3480, 7935, 2055));
-
-    m_command3 = pictureButton(m_frame1, u"Command3", texts::SaveButton.caption,
-                               texts::SaveButton.toolTip, twipsRect(7440, 4560, 615, 735), u"save");
-    m_command3->setAccessibleName(texts::SaveButton.spoken.toString());
-    m_command3->setIconSize(QSize(16, 16));
-    QFont small = m_command3->font();
-    small.setPointSizeF(7.5);
-    m_command3->setFont(small);
-    setColour(m_command3, QPalette::Button, LightYellow);
-    m_command3->setAutoFillBackground(true);
-    connect(m_command3, &QToolButton::clicked, this, [this] { m_navigation.Command3_Click(); });
-
     m_frame3 = frame(this, u"Frame3", twipsRect(720, 1080, 7695, 2175));
     m_frame3->setAccessibleName(texts::ToolsFrame.toString());
     const QFont descriptionFont = msSansSerif(9.75);
@@ -167,12 +154,45 @@ void frmPresenting::createControls()
     m_command2->hide();
     connect(m_command2, &QPushButton::clicked, this, [this] { m_navigation.Command2_Click(); });
 
-    // Keyboard order follows the screen: the tools, the box, then the buttons left to right.
+    // Keyboard order follows the screen: the tools, the screen (where the answer
+    // box and Save to Disk come when first needed), then the buttons left to right.
     QWidget *order[] = {m_command4[3], m_command4[0], m_command4[1], m_command4[2], m_command4[4],
-                        m_label1,      m_label2,      m_text1,       m_command3,    m_command1[0],
-                        m_command1[4], m_command1[3], m_command2,    m_command1[1], m_command1[2]};
+                        m_label1,      m_label2,      m_command1[0], m_command1[4], m_command1[3],
+                        m_command2,    m_command1[1], m_command1[2]};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+}
+
+// Made when a screen first needs it, not at start-up.
+AnswerBox *frmPresenting::answerBox()
+{
+    if (!m_text1) {
+        m_text1 = newAnswerBox(twipsRect(480, 3480, 7935, 2055));
+        setTabOrder(m_label2, m_text1);
+        if (m_command3)
+            m_text1->stackUnder(m_command3);
+    }
+    return m_text1;
+}
+
+QToolButton *frmPresenting::saveButton()
+{
+    if (m_command3)
+        return m_command3;
+    m_command3 = pictureButton(m_frame1, u"Command3", texts::SaveButton.caption,
+                               texts::SaveButton.toolTip, twipsRect(7440, 4560, 615, 735), u"save");
+    m_command3->setAccessibleName(texts::SaveButton.spoken.toString());
+    m_command3->setIconSize(QSize(16, 16));
+    QFont small = m_command3->font();
+    small.setPointSizeF(7.5);
+    m_command3->setFont(small);
+    setColour(m_command3, QPalette::Button, LightYellow);
+    m_command3->setAutoFillBackground(true);
+    m_command3->hide();
+    connect(m_command3, &QToolButton::clicked, this, [this] { m_navigation.Command3_Click(); });
+    setTabOrder(answerBox(), m_command3);
+    m_command3->raise(); // Save to Disk lies within the box's area
+    return m_command3;
 }
 
 void frmPresenting::Form_Load()
@@ -229,7 +249,7 @@ void frmPresenting::Frame2_MouseMove()
 bool frmPresenting::Text1_KeyPress(const QKeyEvent &key)
 {
     const bool lineBreak = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-    return lineBreak && m_text1->mode().oneLine;
+    return lineBreak && answerBox()->mode().oneLine;
 }
 
 QWidget *frmPresenting::control(Control control) const
@@ -244,9 +264,9 @@ QWidget *frmPresenting::control(Control control) const
     case Control::Label2:
         return m_label2;
     case Control::Text1:
-        return m_text1;
+        return const_cast<frmPresenting *>(this)->answerBox();
     case Control::Command3:
-        return m_command3;
+        return const_cast<frmPresenting *>(this)->saveButton();
     case Control::Frame3:
         return m_frame3;
     case Control::Picture1:
@@ -286,6 +306,10 @@ void frmPresenting::setCaption(Control control, const QString &caption)
 
 void frmPresenting::setControlVisible(Control control, bool visible)
 {
+    const bool unmade =
+        (control == Control::Text1 && !m_text1) || (control == Control::Command3 && !m_command3);
+    if (unmade && !visible)
+        return;
     QWidget *w = this->control(control);
     // The planners' picture is read when it is first shown, not at start-up.
     if (control == Control::Picture1 && visible && m_picture1->pixmap().isNull())
@@ -321,17 +345,17 @@ void frmPresenting::focusControl(Control control)
 
 QString frmPresenting::answerText() const
 {
-    return m_text1->text();
+    return m_text1 ? m_text1->text() : QString();
 }
 
 void frmPresenting::setAnswerText(const QString &text)
 {
-    m_text1->setText(text);
+    answerBox()->setText(text);
 }
 
 void frmPresenting::setAnswerMode(AnswerMode mode)
 {
-    m_text1->setMode(mode);
+    answerBox()->setMode(mode);
 }
 
 platform::Answer frmPresenting::messageBox(const platform::Message &message)
@@ -360,7 +384,7 @@ void frmPresenting::screenShown()
     m_label2->setAccessibleDescription({});
     if (m_frame3->isVisibleTo(this)) {
         m_command4[3]->setFocus();
-    } else if (m_text1->isVisibleTo(this)) {
+    } else if (m_text1 && m_text1->isVisibleTo(this)) {
         renewAnswerBox(title, guidance);
     } else if (m_label1->hasFocus()) {
         m_label2->setAccessibleDescription(title);
@@ -369,8 +393,10 @@ void frmPresenting::screenShown()
         m_label1->setAccessibleDescription(guidance);
         m_label1->setFocus();
     }
-    m_text1->setAccessibleName(title);
-    m_text1->setAccessibleDescription(guidance);
+    if (m_text1) {
+        m_text1->setAccessibleName(title);
+        m_text1->setAccessibleDescription(guidance);
+    }
 }
 
 AnswerBox *frmPresenting::newAnswerBox(const QRect &geometry)
@@ -392,7 +418,7 @@ void frmPresenting::renewAnswerBox(const QString &title, const QString &guidance
     m_text1 = newAnswerBox(old->geometry());
     m_text1->setMode(old->mode());
     setTabOrder(m_label2, m_text1);
-    setTabOrder(m_text1, m_command3);
+    setTabOrder(m_text1, saveButton());
     m_text1->stackUnder(m_command3); // Save to Disk lies within the box's area
     m_text1->show();
     m_text1->setFocus();

@@ -63,6 +63,8 @@ private:
     // True when the key is swallowed.
     bool Text1_KeyPress(const QKeyEvent &key);
     QWidget *control(Control control) const;
+    AnswerBox *answerBox();
+    QToolButton *saveButton();
     AnswerBox *newAnswerBox(const QRect &geometry);
     void renewAnswerBox(const QString &title, const QString &guidance);
 

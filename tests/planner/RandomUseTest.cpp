@@ -23,7 +23,7 @@ TEST_F(PlannerWindow, RandomUseKeepsTheRules)
     enum Where { Anywhere, InBox };
     const auto at = [&](Where where, const std::function<void()> &act) -> std::function<void()> {
         return [&, where, act] {
-            if (where == Anywhere || box()->isVisible())
+            if (where == Anywhere || (box() && box()->isVisible()))
                 act();
         };
     };
@@ -45,8 +45,8 @@ TEST_F(PlannerWindow, RandomUseKeepsTheRules)
         const bool sheet = s.currentScreen > 0 && title() == s.toolName + u" Summary";
         EXPECT_TRUE(s.currentScreen > 0 || showing() == u"Frame2 Frame3 Picture2")
             << showing().toStdString();
-        EXPECT_EQ(find("Command3")->isVisible(), sheet);
-        if (!box()->isVisible())
+        EXPECT_EQ(showing().contains(u"Command3"), sheet);
+        if (!box() || !box()->isVisible())
             return;
         const QString held = window->answerText();
         EXPECT_EQ(accessibleText(box()).replace(u"\n"_s, u"\r\n"_s), held);

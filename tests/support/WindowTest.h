@@ -135,9 +135,16 @@ protected:
         }
         return list.join(u' ');
     }
+    // Those shown of the named controls, of which some are only made when first needed.
     static QString shown(const QWidget *parent, std::initializer_list<const char *> names)
     {
-        return which(parent, names, [](const QWidget *w) { return w->isVisible(); });
+        QStringList list;
+        for (const char *name : names) {
+            const auto *w = parent->findChild<QWidget *>(QString::fromLatin1(name));
+            if (w && w->isVisible())
+                list.append(QString::fromLatin1(name));
+        }
+        return list.join(u' ');
     }
     QString shown(std::initializer_list<const char *> names) const
     {

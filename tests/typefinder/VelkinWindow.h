@@ -21,7 +21,12 @@ protected:
     void SetUp() override { open(); }
 
     QString caption(const char *name) const { return find<QAbstractButton>(name)->text(); }
-    QString panel() const { return find<QPlainTextEdit>("Label4")->toPlainText(); }
+    // The panel's text; none before the panel is first needed.
+    QString panel() const
+    {
+        const auto *shown = window->findChild<QPlainTextEdit *>(u"Label4"_s);
+        return shown ? shown->toPlainText() : QString();
+    }
     // How high a panel's text is once wrapped to the panel's width.
     static int textHeight(const QPlainTextEdit *panel)
     {
