@@ -15,21 +15,24 @@
 namespace parts {
 
 // Drawn at the size shown, and at twice that for high-density screens, and
-// kept as raw pixels (tools/PackArt.cpp), which need no decoding.
+// kept as raw pixels (tools/PackArt.cpp) in a format a pixmap shares: never
+// decoded, nor copied.
 QIcon art(QStringView name)
 {
     const bool dense = qApp->devicePixelRatio() > 1;
     const QResource raw(QStringLiteral(":/art/%1%2.raw").arg(name, dense ? u"@2x" : u""));
-    std::array<quint32, 2> size{};
-    if (raw.uncompressedSize() < qint64(sizeof size)
+    std::array<quint32, 3> header{}; // width, height, format
+    if (raw.size() < qint64(sizeof header)
         || raw.compressionAlgorithm() != QResource::NoCompression)
         return {};
-    std::memcpy(size.data(), raw.data(), sizeof size);
-    const auto pixels = raw.data() + sizeof size;
-    if (raw.size() - qint64(sizeof size) != qint64(size[0]) * size[1] * 4)
+    std::memcpy(header.data(), raw.data(), sizeof header);
+    const auto [width, height, format] = header;
+    const bool known =
+        format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied;
+    if (!known || raw.size() - qint64(sizeof header) != qint64(width) * height * 4)
         return {};
-    return QIcon(QPixmap::fromImage(QImage(pixels, int(size[0]), int(size[1]), int(size[0]) * 4,
-                                           QImage::Format_ARGB32_Premultiplied)));
+    return QIcon(QPixmap::fromImage(QImage(raw.data() + sizeof header, int(width), int(height),
+                                           int(width) * 4, QImage::Format(format))));
 }
 
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
@@ -50,16 +53,7 @@ QFont arial(double points, bool bold)
 
 QFont msSansSerif(double points)
 {
-    static const bool substituted = [] {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
-                                  QStringLiteral("Liberation Sans"));
-        return true;
-    }();
-    Q_UNUSED(substituted);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    return font;
+    return arial(points);
 }
 
 QLabel *label(QWidget *parent, QStringView name, const QString &text, const QRect &geometry,

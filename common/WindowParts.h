@@ -32,7 +32,8 @@ QIcon art(QStringView name);
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
 
 QFont arial(double points, bool bold = false);
-// "MS Sans Serif" is not found on Linux; Arial's metric twin keeps the layouts' widths.
+// "MS Sans Serif" is not found on Linux, and asking for it loads fonts that
+// are never shown; Arial's metric twin keeps the layouts' widths.
 QFont msSansSerif(double points);
 
 // A plain-text label, text at its top left, wrapping its words.

@@ -2,6 +2,7 @@
 #include "QtPlatform.h"
 #include "QtWindowPlatform.h"
 #include "Velkin.h"
+#include "WindowParts.h"
 #include "WindowStyle.h"
 
 #include <QApplication>
@@ -12,6 +13,9 @@ int main(int argc, char *argv[])
     // The application owns its style, which the analyser does not see.
     // NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks)
     QApplication::setStyle(new parts::WindowStyle);
+    // Text drawn without a font of its own is in the windows' font, so no
+    // other font is loaded.
+    QApplication::setFont(parts::arial(8.25));
     platform::LoadedPrinting printing(QStringLiteral("velkin-printing"));
     platform::QtPlatform platform(printing);
     platform::QtWindowPlatform windows(printing);

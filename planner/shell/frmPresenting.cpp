@@ -55,7 +55,6 @@ QPushButton *button(QWidget *parent, const QString &name, const ButtonText &text
     if (!text.spoken.isEmpty())
         b->setAccessibleName(text.spoken.toString());
     b->setAutoDefault(false);
-    b->setStyleSheet(QStringLiteral("padding: 0px 2px;")); // room for icon and caption
     setColour(b, QPalette::Button, background);
     return b;
 }
