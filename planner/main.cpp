@@ -7,17 +7,8 @@
 
 #include <QApplication>
 
-#include <limits>
-
-#include <malloc.h>
-
 int main(int argc, char *argv[])
 {
-    // Laying out a long paragraph takes tens of megabytes afresh at each key.
-    // Kept in the heap, they are reused; given back, the system maps and
-    // clears them anew each time, which costs more than the layout itself.
-    mallopt(M_MMAP_MAX, 0);
-    mallopt(M_TRIM_THRESHOLD, std::numeric_limits<int>::max());
     QApplication app(argc, argv);
     // The application owns its style, which the analyser does not see.
     // NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks)
