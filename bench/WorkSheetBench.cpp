@@ -72,11 +72,16 @@ const PlannerState &walkedPlanner(qsizetype answerSize)
         return state;
     state.startTool(PlannerTool::Strategy);
     for (int16_t i = 1; i <= Screens; ++i)
-        state.screen(i) = {
-            u"Step " + QString::number(i) + u'.', {}, TrueFlag, answerText(answerSize, i)};
-    state.screen(1).title = u" The Strategy Planner"_s;
+        state.screen(i) = {u"Step " + QString::number(i) + u'.',
+                           {},
+                           TrueFlag,
+                           answerText(answerSize, i),
+                           ScreenRole::Answer};
+    state.screen(1) = {u" The Strategy Planner"_s, {}, FalseFlag, {}, ScreenRole::Opening};
     state.screen(2).title = u"Task - Name."_s;
-    state.screen(Screens).title = u"The Strategy Planner is finished"_s;
+    state.screen(2).role = ScreenRole::Naming;
+    state.screen(Screens) = {
+        u"The Strategy Planner is finished"_s, {}, FalseFlag, {}, ScreenRole::Closing};
     state.screenEnd = Screens + 1;
     state.currentScreen = Screens;
     return state;

@@ -55,6 +55,8 @@ private:
     QPainter m_painter;
     int m_error = 0;
     QFont m_font;
+    qreal m_emptyLine = -1; // the height of a line without text in m_font, once known
+    QSizeF m_page; // the printable area, in device pixels
     qreal m_x = 0; // device pixels within the printable area
     qreal m_y = 0;
     std::vector<Piece> m_line; // printed when the line ends, on one baseline
