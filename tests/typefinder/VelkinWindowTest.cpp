@@ -5,12 +5,10 @@
 #include "Description.h"
 #include "HelpViewer.h"
 #include "PrintedPdf.h"
-#include "RandomUser.h"
 #include "TraitList.h"
 #include "TraitTest.h"
 #include "VelkinTexts.h"
 #include "WindowStyle.h"
-#include "frmSelfTest.h"
 
 #include <QPageLayout>
 #include <QRegularExpression>
@@ -297,70 +295,6 @@ TEST_F(VelkinWindow, BothWindowsPrintTheirWordsAsTextAcrossThePaper)
         answerLetters(test, u"IIIIIIIIIIEEEEEEEEFFFFDD");
         EXPECT_TRUE(print(test, letter).contains(u"In Charge Enthusiastic Friendly Details"));
     });
-}
-
-// Hundreds of random clicks, keys and mouse moves in the main window and the detailed test,
-// every box answered at random; after each step the windows keep their rules: no question past
-// the 24th, no answer taken once the results are up, one choice at most in each step, and a
-// finished test's type on show.
-TEST_F(VelkinWindow, RandomUseKeepsTheRules)
-{
-    RandomUser user(1000);
-    std::optional<PersonalityType> ended; // the result of a test that just ended with one
-    platform.answerAtRandom = [&] {
-        return user.chance(0.5) ? platform::Answer::Yes : platform::Answer::No;
-    };
-    onModal([&](QDialog &dialog) {
-        auto *test = qobject_cast<frmSelfTest *>(&dialog); // mostly to its end
-        for (int n = user.below(test ? 120 : 4); n > 0 && dialog.isVisible() && !HasFailure();
-             --n) {
-            if (user.chance(0.2))
-                user.pressKey(&dialog);
-            else
-                user.clickButton(&dialog, [](QAbstractButton *b) {
-                    return b->objectName().startsWith(u"Command2_") ? 8 : 1;
-                });
-            const bool results = test && dialog.isVisible() && find(&dialog, "Frame2")->isVisible();
-            EXPECT_TRUE(!test || (results != find(&dialog, "Command2_1")->isVisible())
-                        || !dialog.isVisible());
-            EXPECT_TRUE(!test || line(dialog).section(u' ', 0, 0).toInt() <= 24);
-            ended = results ? test->result() : std::nullopt;
-        }
-    });
-    // The steps, with Step 3 or without, or the panel; exactly one audience, and at most
-    // one answer in each of Steps 2 and 3.
-    static const QRegularExpression screens(
-        u"^(Frame2 Frame3 (Option5 Option6 )?Label5|Label4 Command2 Command3 Command4)$"_s);
-    static const QRegularExpression choices(u"^Option[127]( Option[348])?( Option[56])?$"_s);
-    const auto check = [&] {
-        EXPECT_TRUE(screens.match(showing()).hasMatch()) << showing().toStdString();
-        EXPECT_TRUE(choices.match(selection()).hasMatch()) << selection().toStdString();
-        const std::optional<PersonalityType> result = std::exchange(ended, std::nullopt);
-        EXPECT_TRUE(!result
-                    || (find("Label4")->isVisible()
-                        && window->selection().currentType() == typeLetter(*result)));
-    };
-    using Act = std::function<void()>;
-    const Act clickAny = [&] { // Finished, which ends the program, the least
-        user.clickButton(window.get(), [](QAbstractButton *b) {
-            return b->objectName() == u"Command1_0" ? 1 : 4;
-        });
-    };
-    const Act typeInPanel = [&] { // the panel is there to be read, not written
-        auto *panel = window->findChild<QPlainTextEdit *>(u"Label4"_s);
-        if (!panel)
-            return;
-        const QString before = panel->toPlainText();
-        user.type(panel, user.text());
-        EXPECT_EQ(panel->toPlainText(), before);
-    };
-    user.run(
-        {{40, clickAny},
-         {30, Act([&] { user.pressKey(window.get()); })},
-         {5, Act([&] { user.moveOver(find("Frame2")); })},
-         {5, typeInPanel},
-         {1, Act([&] { window->close(); })}},
-        check, [&] { return !window->isVisible(); }, [&] { open(); });
 }
 
 } // namespace
