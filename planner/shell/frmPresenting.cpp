@@ -8,6 +8,7 @@
 #include "WindowPlatform.h"
 #include "frmAbout.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QIcon>
@@ -99,7 +100,6 @@ void frmPresenting::createControls()
     m_label1->setFont(arial(12, true));
     m_label1->setWordWrap(false);
     m_label1->setAutoFillBackground(true);
-    m_label1->setFocusPolicy(Qt::StrongFocus); // read from the keyboard, as Label2 is
     setColour(m_label1, QPalette::Window, LightYellow);
 
     m_frame2 = frame(m_frame1, u"Frame2", twipsRect(480, 720, 7935, 2600));
@@ -111,7 +111,9 @@ void frmPresenting::createControls()
 
     m_label2 = label(m_frame2, u"Label2", {}, twipsRect(120, 240, 7575, 2175), windowText);
     m_label2->setFont(arial(9.75));
-    m_label2->setFocusPolicy(Qt::StrongFocus); // read from the keyboard on screens without a box
+    // The notes are labelled by the screen's title, which a screen reader
+    // speaks as their name when they have the focus.
+    m_label1->setBuddy(m_frame2);
 
     m_frame3 = frame(this, u"Frame3", twipsRect(720, 1080, 7695, 2175));
     m_frame3->setAccessibleName(texts::ToolsFrame.toString());
@@ -155,9 +157,9 @@ void frmPresenting::createControls()
 
     // Keyboard order follows the screen: the tools, the screen (where the answer
     // box and Save to Disk come when first needed), then the buttons left to right.
-    QWidget *order[] = {m_command4[3], m_command4[0], m_command4[1], m_command4[2], m_command4[4],
-                        m_label1,      m_label2,      m_command1[0], m_command1[4], m_command1[3],
-                        m_command2,    m_command1[1], m_command1[2]};
+    QWidget *order[] = {m_command4[3], m_command4[0], m_command4[1], m_command4[2],
+                        m_command4[4], m_frame2,      m_command1[0], m_command1[4],
+                        m_command1[3], m_command2,    m_command1[1], m_command1[2]};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -167,7 +169,7 @@ AnswerBox *frmPresenting::answerBox()
 {
     if (!m_text1) {
         m_text1 = newAnswerBox(twipsRect(480, 3480, 7935, 2055));
-        setTabOrder(m_label2, m_text1);
+        setTabOrder(m_frame2, m_text1);
         if (m_command3)
             m_text1->stackUnder(m_command3);
     }
@@ -368,29 +370,34 @@ void frmPresenting::showAboutBox()
     m_windows.showModal(about);
 }
 
-// A screen reader speaks a control when the focus reaches it. So each change
-// of screen moves the focus, once, to something it did not rest on before,
-// which reads the whole screen: the first tool; a new answer box, named after
-// the screen's title and described by its guidance; or, on a screen without
-// a box, the title, described by the guidance (or, where the focus rests on
-// the title already, the guidance, described by the title). Each label's own
-// name stays the text it shows.
+// A screen reader speaks a control when the focus reaches it, its name and
+// then its description, but not a label's description. So each change of
+// screen, its texts set, gives the focus to what reads the whole screen: the
+// first tool; a new answer box, named after the screen's title and described
+// by its guidance; or, on a screen without a box, the notes, labelled by the
+// title and described by the guidance. Each label's own name stays the text
+// it shows.
 void frmPresenting::screenShown()
 {
     const QString title = m_label1->text().trimmed();
     const QString guidance = m_frame2->isVisibleTo(this) ? m_label2->text().trimmed() : QString();
-    m_label1->setAccessibleDescription({});
-    m_label2->setAccessibleDescription({});
+    const bool answered = m_text1 && m_text1->isVisibleTo(this);
+    const bool notes = !m_frame3->isVisibleTo(this) && !answered && !guidance.isEmpty();
+    m_frame2->setFocusPolicy(notes ? Qt::StrongFocus : Qt::NoFocus);
+    m_frame2->setAccessibleDescription(notes ? guidance : QString());
     if (m_frame3->isVisibleTo(this)) {
         m_command4[3]->setFocus();
-    } else if (m_text1 && m_text1->isVisibleTo(this)) {
+    } else if (answered) {
         renewAnswerBox(title, guidance);
-    } else if (m_label1->hasFocus()) {
-        m_label2->setAccessibleDescription(title);
-        m_label2->setFocus();
+    } else if (!m_frame2->hasFocus()) {
+        m_frame2->setFocus();
     } else {
-        m_label1->setAccessibleDescription(guidance);
-        m_label1->setFocus();
+        // The focus stays, so nothing would tell; the notes are read anew as
+        // a new object that takes the focus.
+        QAccessible::deleteAccessibleInterface(
+            QAccessible::uniqueId(QAccessible::queryAccessibleInterface(m_frame2)));
+        QAccessibleEvent focus(m_frame2, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
     }
     if (m_text1) {
         m_text1->setAccessibleName(title);
@@ -416,7 +423,7 @@ void frmPresenting::renewAnswerBox(const QString &title, const QString &guidance
     AnswerBox *old = m_text1;
     m_text1 = newAnswerBox(old->geometry());
     m_text1->setMode(old->mode());
-    setTabOrder(m_label2, m_text1);
+    setTabOrder(m_frame2, m_text1);
     setTabOrder(m_text1, saveButton());
     m_text1->stackUnder(m_command3); // Save to Disk lies within the box's area
     m_text1->show();
