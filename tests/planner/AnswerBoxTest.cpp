@@ -1,11 +1,16 @@
 #include "PlannerWindow.h"
 
 #include "Accessibility.h"
+#include "AnswerPieces.h"
+#include "RandomUser.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAccessibleEditableTextInterface>
 #include <QClipboard>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 
 namespace {
 
@@ -31,12 +36,12 @@ protected:
     }
     void undoAll() const
     {
-        while (box()->document()->isUndoAvailable())
+        while (box()->isUndoAvailable())
             QTest::keyClick(box(), Qt::Key_Z, Qt::ControlModifier);
     }
     void redoAll() const
     {
-        while (box()->document()->isRedoAvailable())
+        while (box()->isRedoAvailable())
             QTest::keyClick(box(), Qt::Key_Y, Qt::ControlModifier);
     }
     void toFreeBox() const
@@ -71,8 +76,8 @@ TEST_F(AnswerBox, UndoAndRedoTakeBackAndBringAgainEachKey)
               letters.first(40) + u"|40");
 }
 
-// A paste and an input method's text are fitted to the name and undone in one step; a name
-// the program or an assistive tool leaves broken is mended, and its history starts afresh.
+// A paste, an input method's text and an assistive tool's are fitted to the name and undone
+// in one step; a name the program leaves broken is mended, and its history starts afresh.
 TEST_F(AnswerBox, EveryWayInKeepsTheNameBoxsRule)
 {
     const std::tuple<std::function<void()>, QString, bool> ways[] = {
@@ -84,12 +89,12 @@ TEST_F(AnswerBox, EveryWayInKeepsTheNameBoxsRule)
              QApplication::sendEvent(box(), &input);
          },
          u"Caf\u00e9north" + QString(31, u'y'), true},
-        {[&] { box()->setPlainText(u"Plan\tA\u001b[2J\u0000B"_s); }, u"PlanA[2JB"_s, false},
         {[&] {
              QAccessible::queryAccessibleInterface(box())->editableTextInterface()->replaceText(
-                 0, 2, QString(45, u'x') + u"\nsecond");
+                 0, int(text().size()), QString(45, u'x') + u"\nsecond");
          },
-         QString(40, u'x'), false},
+         QString(40, u'x'), true},
+        {[&] { box()->setPlainText(u"Plan\tA\u001b[2J\u0000B"_s); }, u"PlanA[2JB"_s, false},
     };
     QTest::keyClicks(box(), u"Start"_s);
     for (const auto &[way, kept, undoable] : ways) {
@@ -101,7 +106,7 @@ TEST_F(AnswerBox, EveryWayInKeepsTheNameBoxsRule)
         EXPECT_EQ(text(), undoable ? before : kept);
     }
     press(Step::Forward);
-    EXPECT_EQ(state().workName, QString(40, u'x'));
+    EXPECT_EQ(state().workName, u"PlanA[2JB"_s);
 }
 
 // Shift+Return ends a paragraph as Return does, so an answer holds only line breaks
@@ -147,6 +152,199 @@ TEST_F(AnswerBox, ALongParagraphKeepsEveryKeyWhereItFell)
     press(Step::Forward);
     press(Step::Back);
     EXPECT_EQ(text(), typed);
+}
+
+// The starts of the lines on show, as a caret walking down them finds them.
+QList<int> linesOnShow(QPlainTextEdit *edit)
+{
+    QTextCursor caret = edit->cursorForPosition(QPoint(1, 1));
+    caret.movePosition(QTextCursor::StartOfLine);
+    QList<int> starts{caret.position()};
+    while (caret.movePosition(QTextCursor::Down)
+           && edit->cursorRect(caret).top() < edit->height()) {
+        caret.movePosition(QTextCursor::StartOfLine);
+        starts.append(caret.position());
+    }
+    return starts;
+}
+
+// A long paragraph, held in pieces, shows and works as one: random keys and clicks on it and
+// on a plain editor beside it holding it whole leave the same text, caret and selection, and
+// every line on show starts where the plain editor's does. Undo and redo take back and bring
+// again all.
+TEST_F(AnswerBox, ALongParagraphInPiecesWorksAsOne)
+{
+    toFreeBox();
+    QString paragraph;
+    for (int i = 0; paragraph.size() < 60000; ++i)
+        paragraph += (i % 9 ? u"word" : u"widening") + QString::number(i) + (i % 7 ? u" " : u"  ");
+    RandomUser user(300);
+    if (user.chance(0.5))
+        paste(paragraph);
+    else
+        box()->insertPlainText(paragraph); // as the program puts it: one block
+    QPlainTextEdit plain(box()->parentWidget());
+    plain.setGeometry(box()->geometry());
+    plain.setFont(box()->font());
+    plain.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    plain.document()->setDocumentMargin(box()->document()->documentMargin());
+    plain.setPlainText(paragraph);
+    plain.show();
+    QCoreApplication::processEvents();
+    for (QPlainTextEdit *edit : {static_cast<QPlainTextEdit *>(box()), &plain})
+        edit->moveCursor(QTextCursor::End); // in view, along the line as shown
+    const auto caret = [](QPlainTextEdit *edit) {
+        return std::pair(edit->textCursor().anchor(), edit->textCursor().position());
+    };
+    // The box settles its pieces with the view kept: the caret's line where it was, or else
+    // the line at the top.
+    const auto settle = [&] {
+        const QRect caretWas = box()->cursorRect();
+        const bool caretShown = box()->viewport()->rect().intersects(caretWas);
+        const int topWas = box()->cursorForPosition(QPoint(1, 1)).position();
+        QCoreApplication::processEvents();
+        QTextCursor top = box()->cursorForPosition(QPoint(1, 1));
+        if (caretShown) {
+            ASSERT_LE(std::abs(box()->cursorRect().top() - caretWas.top()), 1); // a part of a pixel
+        } else {
+            top.movePosition(QTextCursor::StartOfLine);
+            top.movePosition(QTextCursor::EndOfLine, QTextCursor::KeepAnchor);
+            ASSERT_TRUE(top.selectionStart() <= topWas && topWas <= top.selectionEnd() + 1);
+        }
+    };
+    const auto press = [&](QKeyCombination key) {
+        user.did(u"key "_s + QKeySequence(key).toString());
+        for (QPlainTextEdit *edit : {static_cast<QPlainTextEdit *>(box()), &plain})
+            QTest::keyClick(edit, key.key(), key.keyboardModifiers());
+        settle();
+    };
+    // The caret anywhere, or where two of the box's pieces join.
+    const auto place = [&] {
+        QList<int> joins;
+        for (QTextBlock b = box()->document()->begin().next(); b.isValid(); b = b.next())
+            joins.append({b.position() - 1, b.position()});
+        const int at = !joins.isEmpty() && user.chance(0.5)
+            ? joins[user.below(int(joins.size()))]
+            : user.below(int(plain.document()->characterCount()));
+        user.did(u"caret at %1"_s.arg(at));
+        for (QPlainTextEdit *edit : {static_cast<QPlainTextEdit *>(box()), &plain}) {
+            QTextCursor caret = edit->textCursor();
+            caret.setPosition(at);
+            edit->setTextCursor(caret);
+        }
+        settle();
+    };
+    const auto wheel = [&] {
+        const int notches = user.below(9) - 4;
+        user.did(u"wheel %1"_s.arg(notches));
+        for (QPlainTextEdit *edit : {static_cast<QPlainTextEdit *>(box()), &plain}) {
+            const QPointF at = edit->viewport()->rect().center();
+            QWheelEvent turn(at, edit->viewport()->mapToGlobal(at), {}, {0, 120 * notches},
+                             Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(edit->viewport(), &turn);
+        }
+        settle();
+    };
+    const auto tripleClick = [&] { // on the caret
+        user.did(u"triple click"_s);
+        for (QPlainTextEdit *edit : {static_cast<QPlainTextEdit *>(box()), &plain}) {
+            const QPoint at = edit->cursorRect().center();
+            QTest::mouseDClick(edit->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, at);
+        }
+        settle();
+    };
+    const auto check = [&] {
+        ASSERT_EQ(caret(box()), caret(&plain));
+        const QString held = text().replace(u"\r\n"_s, u"\n"_s), kept = plain.toPlainText();
+        ASSERT_TRUE(held == kept)
+            << "from "
+            << std::mismatch(held.begin(), held.end(), kept.begin(), kept.end()).first
+                - held.begin();
+        QList<int> natural;
+        for (QTextBlock block = plain.document()->begin(); block.isValid(); block = block.next()) {
+            plain.document()->documentLayout()->blockBoundingRect(block); // laid out
+            for (int i = 0; i < block.layout()->lineCount(); ++i)
+                natural.append(block.position() + block.layout()->lineAt(i).textStart());
+        }
+        const QList<int> shown = linesOnShow(box());
+        for (int at : shown) // laid out in pieces of a few thousand characters at most
+            ASSERT_LE(box()->document()->findBlock(at).length(), planner::LongestPiece + 1);
+        const qsizetype top = natural.indexOf(shown.front());
+        ASSERT_EQ(shown, natural.mid(top, shown.size()));
+        // Qt scrolls to the caret a block at a time: a line more or less.
+        ASSERT_LE(std::abs(top - natural.indexOf(linesOnShow(&plain).front())), 1);
+    };
+    user.run(
+        {{4,
+          [&] {
+              press(Qt::CTRL | Qt::Key_Left);
+          }},
+         {4,
+          [&] {
+              press(Qt::CTRL | Qt::Key_Right);
+          }},
+         {2,
+          [&] {
+              press(Qt::CTRL | Qt::SHIFT | Qt::Key_Left);
+          }},
+         {2,
+          [&] {
+              press(Qt::CTRL | Qt::SHIFT | Qt::Key_Right);
+          }},
+         {2,
+          [&] {
+              press(Qt::CTRL | Qt::Key_Backspace);
+          }},
+         {2,
+          [&] {
+              press(Qt::CTRL | Qt::Key_Delete);
+          }},
+         {3,
+          [&] {
+              press(Qt::Key_Backspace);
+          }},
+         {3,
+          [&] {
+              press(Qt::Key_Delete);
+          }},
+         {4,
+          [&] {
+              press(Qt::Key_Up);
+          }},
+         {4,
+          [&] {
+              press(Qt::Key_Down);
+          }},
+         {2,
+          [&] {
+              press(Qt::Key_Home);
+          }},
+         {2,
+          [&] {
+              press(Qt::Key_End);
+          }},
+         {4,
+          [&] {
+              press(Qt::Key_W);
+          }},
+         {2,
+          [&] {
+              press(Qt::Key_Space);
+          }},
+         {1,
+          [&] {
+              press(Qt::Key_Return);
+          }},
+         {2, place},
+         {1, tripleClick},
+         {2, wheel}},
+        check, [] { return false; }, [] {});
+    const QString worked = text();
+    undoAll();
+    EXPECT_EQ(text(), u""_s);
+    redoAll();
+    EXPECT_EQ(text(), worked);
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "AnswerBox.h"
 #include "Navigation.h"
 #include "WindowTest.h"
 #include "frmPresenting.h"
 
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <map>
@@ -21,7 +21,7 @@ protected:
     QPushButton *step(Step index) const { return find<QPushButton>(u"Command1_%1"_s.arg(index)); }
     QPushButton *tool(int16_t i) const { return find<QPushButton>(u"Command4_%1"_s.arg(i)); }
     // The answer box, once a screen has needed it.
-    QPlainTextEdit *box() const { return window->findChild<QPlainTextEdit *>(u"Text1"_s); }
+    planner::AnswerBox *box() const { return window->findChild<planner::AnswerBox *>(u"Text1"_s); }
     QString title() const { return find<QLabel>("Label1")->text(); }
     const planner::PlannerState &state() const { return window->state(); }
     // Which of the controls that come and go are shown now.

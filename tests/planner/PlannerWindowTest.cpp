@@ -4,6 +4,7 @@
 #include "Accessibility.h"
 #include "WorkSheetFile.h"
 
+#include <QPointer>
 #include <QTextBlock>
 
 namespace {
@@ -105,7 +106,7 @@ TEST_F(MainWindow, TheNotesReadAScreenWithoutABox)
 // reads it, and each press through its interface returns before the box or window it opens.
 TEST_F(MainWindow, TheKeyboardAndAScreenReaderReachEverything)
 {
-    QWidget *last = nullptr;
+    QPointer<QWidget> last; // a new box may take an old one's address
     const auto read = [&] {
         EXPECT_EQ(accessibilityFaults(window.get()), QStringList());
         EXPECT_NE(std::exchange(last, QApplication::focusWidget()), QApplication::focusWidget());
