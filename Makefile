@@ -49,7 +49,6 @@ bench:
 # Long random use of both windows; RANDOM_SEED=n replays a run, RANDOM_STEPS=n sets its length.
 soak: build
 	RANDOM_STEPS=$${RANDOM_STEPS:-20000} $(BUILD)/bin/planner_window_tests --gtest_filter='*RandomUse*'
-	RANDOM_STEPS=$${RANDOM_STEPS:-20000} $(BUILD)/bin/typefinder_window_tests --gtest_filter='*RandomUse*'
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan $(RELEASE)
