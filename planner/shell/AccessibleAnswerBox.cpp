@@ -126,7 +126,7 @@ public:
     {
         if (box()->isReadOnly())
             return;
-        const auto [from, to] = std::minmax(clamped(start), clamped(end));
+        const auto [from, to] = std::minmax({clamped(start), clamped(end)});
         box()->replace(from, to, text);
     }
 
