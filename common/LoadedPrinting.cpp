@@ -24,8 +24,8 @@ public:
 
 } // namespace
 
-LoadedPrinting::LoadedPrinting(const QString &module)
-    : m_module(module)
+LoadedPrinting::LoadedPrinting(QString module)
+    : m_module(std::move(module))
 { }
 
 Printing *LoadedPrinting::printing()

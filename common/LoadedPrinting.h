@@ -12,7 +12,7 @@ class LoadedPrinting final : public Printing
 {
 public:
     // `module`: the module's file name in the program's folder, without its ending.
-    explicit LoadedPrinting(const QString &module);
+    explicit LoadedPrinting(QString module);
 
     std::unique_ptr<TextPrinter> openTextPrinter() override;
     int printWindowImage(QWidget &window) override;

@@ -32,7 +32,7 @@ QIcon art(QStringView name)
     if (!known || raw.size() - qint64(sizeof header) != qint64(width) * height * 4)
         return {};
     return QIcon(QPixmap::fromImage(QImage(raw.data() + sizeof header, int(width), int(height),
-                                           int(width) * 4, QImage::Format(format))));
+                                           qsizetype(width) * 4, QImage::Format(format))));
 }
 
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)

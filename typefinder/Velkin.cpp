@@ -103,9 +103,9 @@ void Velkin::createControls()
     const std::pair<ChoiceButton *, Audience> audiences[] = {{m_option1, Audience::Customer},
                                                              {m_option2, Audience::Associate},
                                                              {m_option7, Audience::Self}};
-    for (const auto &[o, audience] : audiences) {
+    for (const auto &[o, chosen] : audiences) {
         o->setToolTip(texts::OptionTip.toString());
-        connect(o, &QRadioButton::toggled, this, [this, audience](bool on) {
+        connect(o, &QRadioButton::toggled, this, [this, audience = chosen](bool on) {
             if (on)
                 m_selection.chooseAudience(audience);
         });

@@ -88,7 +88,9 @@ TEST_F(WritingFiles, ANewFileNeverReplacesAnotherWhateverTheSystemLacks)
         refusals::renameat2 = refusals::link = nullptr;
         refusals::folderSync = 0;
     });
-    for (const auto &[noRename, noLink] : {std::pair{ENOSYS, 0}, {EPERM, 0}, {EINVAL, EPERM}}) {
+    for (const auto &[renameRefusal, linkRefusal] :
+         {std::pair{ENOSYS, 0}, {EPERM, 0}, {EINVAL, EPERM}}) {
+        const int noRename = renameRefusal, noLink = linkRefusal; // for the lambdas
         const QString name = u"Plan %1 %2.doc"_s.arg(noRename).arg(noLink);
         bool racing = false;
         refusals::renameat2 = [&](const char *to) {

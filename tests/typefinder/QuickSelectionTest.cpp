@@ -145,9 +145,10 @@ TEST_F(QuickSelectionRules, Step3ShowsTheTypesDescriptionAndTraits)
                                                              {false, false, Details}};
     for (const auto &[fast, first, type] : paths) {
         selection.chooseAudience(Associate);
-        choose(fast ? Control::Option3 : Control::Option4, [&] { selection.chooseSpeed(fast); });
+        choose(fast ? Control::Option3 : Control::Option4,
+               [&, f = fast] { selection.chooseSpeed(f); });
         choose(first ? Control::Option5 : Control::Option6,
-               [&] { selection.ShowDescription(first); });
+               [&, f = first] { selection.ShowDescription(f); });
         EXPECT_EQ(selection.currentType(), typeLetter(type));
         EXPECT_EQ(view.panel, ComposeDescription(type, Associate));
         EXPECT_EQ(view.state().section(u" | "_s, 0, 0),
