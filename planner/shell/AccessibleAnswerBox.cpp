@@ -145,6 +145,8 @@ private:
     std::pair<int, int> bounds(int offset, QAccessible::TextBoundaryType type) const
     {
         offset = clamped(offset);
+        if (type == QAccessible::LineBoundary)
+            box()->settleAround(offset); // as it would show
         if (type != QAccessible::ParagraphBoundary && type != QAccessible::SentenceBoundary) {
             QTextCursor cursor(box()->document());
             cursor.setPosition(offset);

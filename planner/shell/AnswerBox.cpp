@@ -247,6 +247,7 @@ void AnswerBox::put(int from, int to, const QString &text)
     for (const qsizetype seam : seams)
         pieces[seam] = QChar::ParagraphSeparator;
     const QString removed = QAccessible::isActive() ? this->text(from, to, u"\n") : QString();
+    const int caretWas = textCursor().position();
     {
         OwnEdit own(m_ownEdits);
         cursor.setPosition(to, QTextCursor::KeepAnchor);
@@ -261,6 +262,11 @@ void AnswerBox::put(int from, int to, const QString &text)
         QAccessibleTextUpdateEvent told(this, from, removed,
                                         QString(text).replace(QChar::ParagraphSeparator, u'\n'));
         QAccessible::updateAccessibility(&told);
+        // The edit moved the caret while Qt's own word of it was held back.
+        if (textCursor().position() != caretWas) {
+            QAccessibleTextCursorEvent moved(this, textCursor().position());
+            QAccessible::updateAccessibility(&moved);
+        }
     }
     settleSoon();
 }

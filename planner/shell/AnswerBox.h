@@ -45,6 +45,9 @@ public:
     int replace(int from, int to, QStringView offered);
     // Scrolls, if need be, until `position` is in view, the caret left where it is.
     void showPosition(int position);
+    // Moves the seams about `position` to where the paragraph's lines end, as
+    // before painting them, for a screen reader that reads lines not on show.
+    void settleAround(int position);
 
     bool isUndoAvailable() const { return m_history.canUndo(); }
     bool isRedoAvailable() const { return m_history.canRedo(); }
@@ -76,6 +79,7 @@ private:
 
     void settleSoon();
     void settlePieces();
+    void settle(const QTextBlock &start, int until);
     bool settleSeamBefore(QTextBlock block, bool inOrder);
     bool divide(const QTextBlock &block, bool inOrder);
     void exchange(int position, QChar replacement);

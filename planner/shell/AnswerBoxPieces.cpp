@@ -133,6 +133,8 @@ void AnswerBox::settleSoon()
     if (m_settleDue || m_mode.oneLine)
         return;
     m_settleDue = true;
+    // Qt owns the queued call, which the analyser does not see.
+    // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
     QMetaObject::invokeMethod(this, &AnswerBox::settlePieces, Qt::QueuedConnection);
 }
 
@@ -142,6 +144,18 @@ void AnswerBox::settleSoon()
 void AnswerBox::settlePieces()
 {
     m_settleDue = false;
+    settle(firstVisibleBlock(), -1);
+}
+
+void AnswerBox::settleAround(int position)
+{
+    settle(document()->findBlock(position), position);
+}
+
+// Settles the seams from `start` to the end of the view, or, with `until`, to
+// the seam after the piece holding that position.
+void AnswerBox::settle(const QTextBlock &start, int until)
+{
     if (!isVisible())
         return;
     // The caret's line stays where it is on show, or else the top line does.
@@ -149,7 +163,7 @@ void AnswerBox::settlePieces()
     const QRect caretWas = cursorRect();
     const bool caretShown = viewport()->rect().intersects(caretWas);
     // A seam is settled in order only if every seam before it in its paragraph is.
-    QTextBlock from = firstVisibleBlock();
+    QTextBlock from = start;
     QTextBlock block = from;
     for (int above = 0; continues(block) && above <= SettledInOrder; ++above) {
         if (block.userState() == Continues)
@@ -158,7 +172,7 @@ void AnswerBox::settlePieces()
     }
     const bool inOrder = !continues(block);
     if (!inOrder)
-        from = firstVisibleBlock();
+        from = start;
     const int first = from.position(); // seams above wait
     bool reshaped = false;
     for (block = from; block.isValid();) {
@@ -177,7 +191,7 @@ void AnswerBox::settlePieces()
             block = document()->findBlock(position - 1); // the piece that took its place
             continue;
         }
-        if (blockTop > viewport()->height())
+        if (until < 0 ? blockTop > viewport()->height() : position > until)
             break;
         block = block.next();
     }

@@ -243,6 +243,16 @@ TEST_F(AnswerBox, ALongParagraphInPiecesWorksAsOne)
         for (int at : shown) // in pieces of a few thousand characters at most
             ASSERT_LE(box()->document()->findBlock(at).length(), planner::LongestPiece + 1);
         ASSERT_EQ(shown, natural.mid(natural.indexOf(shown.front()), shown.size()));
+        // A screen reader reading a line anywhere hears the paragraph's own line.
+        const int anywhere = user.below(std::max(1, plain.document()->characterCount() - 1));
+        std::pair<int, int> line;
+        QAccessible::queryAccessibleInterface(box())->textInterface()->textAtOffset(
+            anywhere, QAccessible::LineBoundary, &line.first, &line.second);
+        QTextCursor at(plain.document());
+        at.setPosition(anywhere);
+        const auto plainLine =
+            QAccessible::qAccessibleTextBoundaryHelper(at, QAccessible::LineBoundary);
+        ASSERT_EQ(line, std::pair(plainLine.first, plainLine.second)) << anywhere;
     };
     user.run(
         {{20, key}, {2, place}, {1, tripleClick}, {1, wheel}}, check, [] { return false; }, [] {});

@@ -35,15 +35,17 @@ TEST(AnswerHistory, RunsOfKeysAreOneStepEach)
         {0, u""_s, u"a"_s}, {1, u""_s, u"b"_s},          {2, u""_s, u"\u2029"_s},
         {3, u""_s, u"c"_s}, {4, u""_s, u"\U0001F600"_s}, {3, u""_s, u"Z"_s},
         {4, u"c"_s, u""_s}, {4, u"\U0001F600"_s, u""_s}, {2, u"\u2029"_s, u""_s},
-        {2, u"Z"_s, u""_s}, {0, u""_s, u"pasted"_s},
+        {2, u"Z"_s, u""_s}, {0, u""_s, u"pasted"_s},     {7, u"b"_s, u""_s},
+        {6, u"a"_s, u""_s},
     };
     for (const TextChange &change : changes)
         history.record(change);
-    EXPECT_EQ(walkBackAndForth(history, u"pastedab"_s),
-              (QStringList{u"pastedab"_s, u"ab"_s, u"ab\u2029Z"_s, u"ab\u2029Zc\U0001F600"_s,
-                           u"ab\u2029c\U0001F600"_s, u"ab\u2029"_s, u"ab"_s, u""_s, u"ab"_s,
-                           u"ab\u2029"_s, u"ab\u2029c\U0001F600"_s, u"ab\u2029Zc\U0001F600"_s,
-                           u"ab\u2029Z"_s, u"ab"_s, u"pastedab"_s}));
+    EXPECT_EQ(
+        walkBackAndForth(history, u"pasted"_s),
+        (QStringList{u"pasted"_s, u"pastedab"_s, u"ab"_s, u"ab\u2029Z"_s, u"ab\u2029Zc\U0001F600"_s,
+                     u"ab\u2029c\U0001F600"_s, u"ab\u2029"_s, u"ab"_s, u""_s, u"ab"_s,
+                     u"ab\u2029"_s, u"ab\u2029c\U0001F600"_s, u"ab\u2029Zc\U0001F600"_s,
+                     u"ab\u2029Z"_s, u"ab"_s, u"pastedab"_s, u"pasted"_s}));
 }
 
 TEST(AnswerHistory, ANewChangeDropsWhatCouldBeRedone)
@@ -81,6 +83,10 @@ TEST(AnswerPieces, SeamsAreSpacesBeforeWords)
     }
     EXPECT_TRUE(
         seamsFor(QString(u"short words\u2029"_s + QString(3 * LongestPiece, u'x')), 0).isEmpty());
+    // No space before the piece is full: the search goes on to the last of the next spaces.
+    const QString late = QString(PieceLength + 10, u'x') + u"   " + words;
+    ASSERT_FALSE(seamsFor(late, 0).isEmpty());
+    EXPECT_EQ(late[seamsFor(late, 0).front() + 1], u'w');
 }
 
 } // namespace
