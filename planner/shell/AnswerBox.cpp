@@ -285,7 +285,7 @@ void AnswerBox::changed(int from, int removed, int added)
     TextChange change{from, m_held.mid(from, gone),
                       text(from, std::min(from + added, length()), u"\u2029")};
     m_held.replace(from, gone, change.inserted);
-    if (m_held.size() != length()) { // cannot happen; were it to, the text stays right
+    if (m_held.size() != length()) { // Qt's counts off: the text is read again, whole
         m_held = text(0, length(), u"\u2029");
         m_history.clear();
     } else if (change.removed != change.inserted) {
