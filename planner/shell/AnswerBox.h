@@ -78,7 +78,7 @@ private:
     bool moveWordAcrossSeam(QKeyEvent *event);
 
     void settleSoon();
-    void settlePieces();
+    Q_INVOKABLE void settlePieces();
     void settle(const QTextBlock &start, int until);
     bool settleSeamBefore(QTextBlock block, bool inOrder);
     bool divide(const QTextBlock &block, bool inOrder);

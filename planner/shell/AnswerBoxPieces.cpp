@@ -133,9 +133,7 @@ void AnswerBox::settleSoon()
     if (m_settleDue || m_mode.oneLine)
         return;
     m_settleDue = true;
-    // Qt owns the queued call, which the analyser does not see.
-    // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
-    QMetaObject::invokeMethod(this, &AnswerBox::settlePieces, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, "settlePieces", Qt::QueuedConnection);
 }
 
 // Each seam in view, and those at its edges, goes where a line of the whole
