@@ -245,7 +245,6 @@ bool AnswerBox::settleSeamBefore(QTextBlock block, bool inOrder)
     }
     const int at = before.position() + last.textStart() + int(seam);
     const int moved = at + int(end - 1 - seam);
-    const int joinedState = before.userState();
     {
         OwnEdit own(m_ownEdits);
         QTextCursor edit(document());
@@ -255,7 +254,7 @@ bool AnswerBox::settleSeamBefore(QTextBlock block, bool inOrder)
             exchange(moved, QChar::ParagraphSeparator);
         edit.endEditBlock();
     }
-    document()->findBlock(at).setUserState(joinedState);
+    keepSeamBefore(at);
     if (end > 0)
         document()->findBlock(moved + 1).setUserState(inOrder ? Settled : Continues);
     unsettle(*document(), at, end > 0 ? moved + 1 : at);
