@@ -3,12 +3,15 @@
 #include "WorkSheetPrint.h"
 
 #include "PrintedPdf.h"
+#include "Printers.h"
 #include "QtPlatform.h"
+#include "QtPrinting.h"
 #include "SystemRefusals.h"
 #include "WindowTest.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -118,25 +121,30 @@ TEST_F(WritingFiles, ANewFileNeverReplacesAnotherWhateverTheSystemLacks)
 // The day without a leading zero, the month in full, the year in four digits.
 TEST(Today, IsTheDayTheMonthInFullAndTheYear)
 {
-    static const char *const months[] = {"January",   "February", "March",    "April",
-                                         "May",       "June",     "July",     "August",
-                                         "September", "October",  "November", "December"};
-    const auto written = [](QDate day) {
-        return u"%1 %2 %3"_s.arg(day.day())
-            .arg(QLatin1String(months[day.month() - 1]))
-            .arg(day.year());
-    };
     platform::LoadedPrinting printing(u"orvanta-printing"_s);
     const QDate before = QDate::currentDate();
     const QString today = platform::QtPlatform(printing).today();
-    EXPECT_TRUE(today == written(before) || today == written(QDate::currentDate()))
-        << today.toStdString();
+    const QDate day = QDate::fromString(today, u"d MMMM yyyy"_s); // in English
+    EXPECT_TRUE(day == before || day == QDate::currentDate()) << today.toStdString();
+    EXPECT_EQ(day.toString(u"d MMMM yyyy"_s), today); // "5", not "05"
 }
+
+// Printers that print into a PDF file.
+struct PdfPrinters final : platform::Printers
+{
+    std::unique_ptr<QPrinter> newPrinter() const override
+    {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFileName(pdf);
+        return printer;
+    }
+    QString pdf;
+};
 
 // A sheet of these answers, each under the title "Section", printed for real into a PDF file.
 int printed(const QString &pdf, const QStringList &answers)
 {
-    TestPrinters printers;
+    PdfPrinters printers;
     printers.pdf = pdf;
     platform::QtPrinting platform(printers);
     PlannerState state;

@@ -2,46 +2,22 @@
 
 #include "FakePlatform.h"
 #include "LoadedPrinting.h"
-#include "Printers.h"
-#include "QtPrinting.h"
 #include "WindowPlatform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QPageLayout>
-#include <QPrinter>
 #include <QTest>
-
-// Printers for tests: a PDF file on `paper`, else Qt's.
-struct TestPrinters final : platform::Printers
-{
-    std::unique_ptr<QPrinter> newPrinter() const override
-    {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFileName(pdf);
-        if (paper.isValid())
-            printer->setPageLayout(paper);
-        return printer;
-    }
-    QString pdf;
-    QPageLayout paper;
-};
 
 // The platform for window tests: the logic's fake, and window services that
 // answer boxes from a script, let the test drive modal windows and record help
-// and printing; both print for real once told where: into a PDF file, or,
-// given none, through the program's printing module on the default printer.
+// and printing; both print for real, once told, through the program's printing
+// module on the default printer.
 class TestPlatform final : public FakePlatform,
                            public platform::WindowPlatform,
                            public ScriptedBoxes
 {
 public:
-    void printForReal(const QString &pdf, const QPageLayout &paper = {})
-    {
-        m_printers.pdf = pdf;
-        m_printers.paper = paper;
-        m_real = pdf.isEmpty() ? static_cast<platform::Printing *>(&m_module) : &m_pdf;
-    }
+    void printForReal() { m_real = &m_module; }
     std::unique_ptr<platform::TextPrinter> openTextPrinter() override
     {
         return m_real ? m_real->openTextPrinter() : FakePlatform::openTextPrinter();
@@ -72,8 +48,6 @@ public:
     QStringList help; // path#context of each help request
 
 private:
-    TestPrinters m_printers;
-    platform::QtPrinting m_pdf{m_printers};
     platform::LoadedPrinting m_module{u"velkin-printing"_s};
     platform::Printing *m_real = nullptr;
 };
