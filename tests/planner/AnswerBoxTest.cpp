@@ -150,28 +150,12 @@ TEST_F(AnswerBox, ALongParagraphInPiecesWorksAsOne)
             ASSERT_TRUE(top.selectionStart() <= topWas && topWas <= top.selectionEnd() + 1);
     };
     both([](QPlainTextEdit *edit) { edit->moveCursor(QTextCursor::End); });
-    const QKeyCombination keys[] = {Qt::CTRL | Qt::Key_Left,
-                                    Qt::CTRL | Qt::Key_Right,
-                                    Qt::CTRL | Qt::Key_Left,
-                                    Qt::CTRL | Qt::Key_Right,
-                                    Qt::CTRL | Qt::SHIFT | Qt::Key_Left,
-                                    Qt::CTRL | Qt::SHIFT | Qt::Key_Right,
-                                    Qt::CTRL | Qt::Key_Backspace,
-                                    Qt::CTRL | Qt::Key_Delete,
-                                    Qt::Key_Backspace,
-                                    Qt::Key_Delete,
-                                    Qt::Key_Up,
-                                    Qt::Key_Down,
-                                    Qt::Key_Up,
-                                    Qt::Key_Down,
-                                    Qt::Key_Home,
-                                    Qt::Key_End,
-                                    Qt::Key_W,
-                                    Qt::Key_W,
-                                    Qt::Key_Space,
-                                    Qt::Key_Return};
+    const QList<QKeySequence> keys = QKeySequence::listFromString(
+        u"Ctrl+Left; Ctrl+Right; Ctrl+Left; Ctrl+Right; Ctrl+Shift+Left; Ctrl+Shift+Right; "
+        u"Ctrl+Backspace; Ctrl+Del; Backspace; Del; Up; Down; Up; Down; Home; End; W; W; Space; "
+        u"Return"_s);
     const auto key = [&] {
-        const QKeyCombination k = keys[user.below(int(std::size(keys)))];
+        const QKeyCombination k = keys[user.below(int(keys.size()))][0];
         user.did(u"key "_s + QKeySequence(k).toString());
         both([&](QPlainTextEdit *edit) { QTest::keyClick(edit, k.key(), k.keyboardModifiers()); });
     };

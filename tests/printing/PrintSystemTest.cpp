@@ -1,9 +1,7 @@
-#include "PlannerState.h"
-#include "Printers.h"
 #include "PrintedPdf.h"
+#include "Printers.h"
 #include "VelkinWindow.h"
 #include "WindowStyle.h"
-#include "WorkSheetPrint.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,30 +88,10 @@ TEST_F(PrintSystem, EachWindowPrintsAsTextAcrossEachQueuesPaperInItsColours)
     }
     runTest([&](QDialog &test) {
         answerLetters(test, u"IIIIIIIIIIEEEEEEEEFFFFDD");
-        EXPECT_TRUE(print(test, true).reading.simplified().contains(
-            u"In Charge Enthusiastic Friendly Details"));
+        EXPECT_TRUE(print(test, true)
+                        .reading.simplified()
+                        .contains(u"In Charge Enthusiastic Friendly Details"));
     });
-}
-
-// The work sheet goes on the Letter queue's own paper too.
-TEST_F(PrintSystem, TheWorkSheetPrintsOnTheQueuesPaper)
-{
-    qputenv("LPDEST", "orvanta-letter");
-    planner::PlannerState state;
-    state.startTool(planner::PlannerTool::Meeting);
-    state.screen(2) = {u"Meeting - Name."_s,
-                       {},
-                       planner::TrueFlag,
-                       u"Budget review"_s,
-                       planner::ScreenRole::Naming};
-    state.screenEnd = 3;
-    const PrintedPdf printed = job([&] {
-        const std::unique_ptr<platform::TextPrinter> printer = platform.openTextPrinter();
-        planner::layOutWorkSheet(state, u"5 December 2026"_s, *printer);
-        EXPECT_EQ(printer->finish(), 0);
-    });
-    EXPECT_EQ(printed.paper, QSizeF(612, 792));
-    EXPECT_TRUE(printed.reading.contains(u"Budget review"));
 }
 
 } // namespace

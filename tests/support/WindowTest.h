@@ -97,32 +97,23 @@ protected:
         return active ? QApplication::focusWidget()->objectName() : u"none"_s;
     }
 
-    // Those of the named controls of `parent` for which `holds` is true.
-    template<typename Holds>
-    static QString which(const QWidget *parent, std::initializer_list<const char *> names,
-                         Holds holds)
-    {
-        QStringList list;
-        for (const char *name : names) {
-            if (holds(find(parent, name)))
-                list.append(QString::fromLatin1(name));
-        }
-        return list.join(u' ');
-    }
-    // Those shown of the named controls, of which some are only made when first needed.
-    static QString shown(const QWidget *parent, std::initializer_list<const char *> names)
+    // Those of the named controls of `parent` that hold, by default those shown; some are
+    // only made when first needed.
+    static QString which(
+        const QWidget *parent, std::initializer_list<const char *> names,
+        bool (*holds)(const QWidget *) = [](const QWidget *w) { return w->isVisible(); })
     {
         QStringList list;
         for (const char *name : names) {
             const auto *w = parent->findChild<QWidget *>(QString::fromLatin1(name));
-            if (w && w->isVisible())
+            if (w && holds(w))
                 list.append(QString::fromLatin1(name));
         }
         return list.join(u' ');
     }
     QString shown(std::initializer_list<const char *> names) const
     {
-        return shown(window.get(), names);
+        return which(window.get(), names);
     }
 
     // Shows each modal window the program opens, lets `drive` work it, then

@@ -20,7 +20,6 @@ class VelkinWindow : public WindowTest<typefinder::Velkin>
 protected:
     void SetUp() override { open(); }
 
-    QString caption(const char *name) const { return find<QAbstractButton>(name)->text(); }
     // The panel's text; none before the panel is first needed.
     QString panel() const
     {
@@ -70,5 +69,4 @@ protected:
         for (int q = 0; q < letters.size(); ++q)
             click(&test, u"Command2_%1"_s.arg(traitAnswer(q, letters[q])));
     }
-    static QString line(const QDialog &test) { return find<QLabel>(&test, "Label1")->text(); }
 };

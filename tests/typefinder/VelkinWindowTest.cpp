@@ -38,7 +38,8 @@ TEST_F(VelkinWindow, EachChoiceShowsItsTypeInThePanel)
             }
         }
     }
-    EXPECT_EQ(caption("Option8"), u"You would like to do a detailed test on this person.");
+    EXPECT_EQ(find<QAbstractButton>("Option8")->text(),
+              u"You would like to do a detailed test on this person.");
     EXPECT_EQ(find<QPlainTextEdit>("Label4")->accessibleName(), u"Details type traits");
 }
 
@@ -159,7 +160,8 @@ TEST_F(VelkinWindow, ATestGivesNoResultUnlessAnswered)
     click({"Option7", "Option4"});
     runTest([&](QDialog &test) { answerLetters(test, u"IIIIIIIIII"); });
     runTest([&](QDialog &test) {
-        EXPECT_EQ(line(test), u"1 of 24 questions - click the answer that best suits you at WORK.");
+        EXPECT_EQ(find<QLabel>(&test, "Label1")->text(),
+                  u"1 of 24 questions - click the answer that best suits you at WORK.");
         answerLetters(test, QString(24, u'-'));
         EXPECT_FALSE(test.isVisible()); // it closed itself after the message
     });
@@ -178,7 +180,7 @@ TEST_F(VelkinWindow, TheBarsChartTheCountsAndTheResultIsPutIn)
 {
     runTest([&](QDialog &test) {
         answerLetters(test, u"FFFFFFFFFFDDDDDDDDIIIIEE");
-        EXPECT_EQ(shown(&test, {"Label1", "Command2_1", "Frame2", "Command3"}), u"Frame2 Command3");
+        EXPECT_EQ(which(&test, {"Label1", "Command2_1", "Frame2", "Command3"}), u"Frame2 Command3");
         QStringList bars; // each as "top+height caption" and the type of its traits
         for (const char *name : {"Frame1_0", "Frame1_1", "Frame1_2", "Frame1_3"}) {
             const auto *bar = find<QPushButton>(&test, name);
@@ -186,7 +188,7 @@ TEST_F(VelkinWindow, TheBarsChartTheCountsAndTheResultIsPutIn)
             click(&test, name);
             bars << u"%1+%2 %3 "_s.arg(bar->y()).arg(bar->height()).arg(bar->text())
                     + traits->toPlainText().section(u"''"_s, 1, 1);
-            EXPECT_EQ(shown(&test, {"Label2", "Command4", "Frame1_0"}), u"Label2 Command4");
+            EXPECT_EQ(which(&test, {"Label2", "Command4", "Frame1_0"}), u"Label2 Command4");
             EXPECT_LE(textHeight(traits), find(&test, "Command4")->y());
             click(&test, "Command4");
         }
