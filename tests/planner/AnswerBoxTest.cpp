@@ -2,7 +2,6 @@
 
 #include "Accessibility.h"
 #include "AnswerPieces.h"
-#include "RandomUser.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAccessibleEditableTextInterface>
@@ -11,6 +10,9 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
+
+#include <iostream>
+#include <random>
 
 namespace {
 
@@ -94,6 +96,40 @@ TEST_F(AnswerBox, ShiftReturnBreaksTheLineAsReturnDoes)
     EXPECT_EQ(text(), u"Room 4\r\nMonday");
 }
 
+// Steps at random: RANDOM_SEED=n replays a run, whose seed is printed first and in a failure
+// with the last steps taken, and RANDOM_STEPS=n sets how many.
+class RandomUser
+{
+public:
+    RandomUser()
+    {
+        bool given = false;
+        seed = qEnvironmentVariable("RANDOM_SEED").toULongLong(&given);
+        m_random.seed(given ? seed : (seed = std::random_device()()));
+        std::cout << "RANDOM_SEED=" << seed << std::endl;
+    }
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
+    bool chance(double p) { return std::bernoulli_distribution(p)(m_random); }
+    void did(const QString &step) { m_done = m_done.mid(m_done.size() - 7) << step.left(50); }
+    // Steps drawn from `table`, each followed by `check`, until one fails.
+    void run(const std::vector<std::function<void()>> &table, const std::function<void()> &check)
+    {
+        const int steps = qEnvironmentVariableIntValue("RANDOM_STEPS");
+        for (int i = 0; i < (steps > 0 ? steps : 300) && !::testing::Test::HasFailure(); ++i) {
+            table[size_t(below(int(table.size())))]();
+            check();
+        }
+        if (::testing::Test::HasFailure())
+            ADD_FAILURE() << "RANDOM_SEED=" << seed << ", after:\n"
+                          << m_done.join(u'\n').toStdString();
+    }
+
+private:
+    qulonglong seed = 0;
+    std::mt19937_64 m_random;
+    QStringList m_done;
+};
+
 // The starts of the lines on show, as a caret walking down them finds them.
 QList<int> linesOnShow(QPlainTextEdit *edit)
 {
@@ -120,7 +156,7 @@ TEST_F(AnswerBox, ALongParagraphInPiecesWorksAsOne)
     for (int i = 0; paragraph.size() < 60000; ++i)
         paragraph +=
             (i % 9 ? u"word" : u"non\u00a0breaking") + QString::number(i) + (i % 7 ? u" " : u"  ");
-    RandomUser user(300);
+    RandomUser user;
     if (user.chance(0.5))
         paste(paragraph);
     else
@@ -222,7 +258,9 @@ TEST_F(AnswerBox, ALongParagraphInPiecesWorksAsOne)
             QAccessible::qAccessibleTextBoundaryHelper(at, QAccessible::LineBoundary);
         ASSERT_EQ(line, std::pair(plainLine.first, plainLine.second)) << anywhere;
     };
-    user.run({{20, key}, {2, place}, {1, tripleClick}, {1, wheel}}, check);
+    std::vector<std::function<void()>> steps(20, key); // mostly keys
+    steps.insert(steps.end(), {place, place, tripleClick, wheel});
+    user.run(steps, check);
     const QString worked = text();
     EXPECT_EQ(accessibleText(box()).replace(u"\n"_s, u"\r\n"_s), worked);
     while (box()->isUndoAvailable())

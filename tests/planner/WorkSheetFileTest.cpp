@@ -66,13 +66,13 @@ TEST(SavingToDocs, APlanReplacesOnlyItsOwnSheet)
         (std::map<QString, QString>{{docs + u"Meeting with ACME Co.doc", u"Q1 plan, edited" + post},
                                     {docs + u"Meeting with ACME Co (2).doc", u"Q2" + post},
                                     {docs + u"Meeting with ACME Co (3).doc", u"Q1 again" + post}}));
-    boxes.answerAtRandom = [&] { // another program takes the name while the question is up
+    boxes.answering = [&] { // another program takes the name while the question is up
         platform.files[docs + u"Budget.doc"] = u"Theirs"_s;
         return platform::Answer::Yes;
     };
     save(u"Budget"_s, u"Sheet"_s);
     EXPECT_EQ(platform.files[docs + u"Budget.doc"], u"Theirs");
-    boxes.answerAtRandom = nullptr;
+    boxes.answering = nullptr;
     platform.writeError = u"Not a directory"_s;
     save(u"Plan"_s, u"Sheet"_s);
     EXPECT_EQ(

@@ -24,17 +24,16 @@ struct ScriptedBoxes
         boxes.push_back(box);
         if (box.buttons == platform::Buttons::Ok)
             return platform::Answer::Ok;
-        if (answerAtRandom)
-            return answerAtRandom();
+        if (answering)
+            return answering();
         EXPECT_FALSE(answers.empty()) << "unexpected question: " << box.text.toStdString();
-        const platform::Answer answer = answers.empty() ? platform::Answer::No : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        return answer;
+        const platform::Answer next = answers.empty() ? platform::Answer::No : answers.front();
+        answers.erase(answers.begin(), answers.begin() + qMin(1, int(answers.size())));
+        return next;
     }
 
     std::deque<platform::Answer> answers; // for Yes/No boxes, in order
-    std::function<platform::Answer()> answerAtRandom; // when set, answers every Yes/No box
+    std::function<platform::Answer()> answering; // when set, answers every Yes/No box
     std::vector<platform::Message> boxes;
 };
 
