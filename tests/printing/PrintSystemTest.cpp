@@ -54,7 +54,7 @@ TEST_F(PrintSystem, EachWindowPrintsAsTextAcrossEachQueuesPaperInItsColours)
     const auto fusion = qScopeGuard([] { QApplication::setStyle(u"Fusion"_s); });
     // NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
     const auto print = [&](const QWidget &shown, bool letter) {
-        const PrintedPdf printed = job([&] {
+        PrintedPdf printed = job([&] {
             platform.answers = {platform::Answer::Yes};
             click(&shown, "Command3");
         });
