@@ -124,6 +124,7 @@ TEST_F(NavigationRules, EveryStepButtonEnablesBackAndMostHideThePicture)
                   keepsPicture ? u"BFFrame2 Picture1 Command2" : u"BFFrame2 Command2")
             << step;
     }
+    EXPECT_EQ(view.closes, 0) << "Finished on a planner's first screen asks";
 }
 
 // A planner's Finished asks; No stays, Yes leads to the tool menu, which keeps the names. On

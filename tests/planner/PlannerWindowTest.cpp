@@ -96,6 +96,7 @@ TEST_F(MainWindow, TheNotesReadAScreenWithoutABox)
     const QAccessible::Id first = QAccessible::uniqueId(read);
     key(Qt::Key_F, Qt::AltModifier); // to the overview, with the focus where it was
     ASSERT_TRUE(QTest::qWaitFor([&] { return state().currentScreen == 2; }));
+    EXPECT_EQ(notes->height(), 320); // 4800 twips: the notes take the box's room too
     read = QAccessible::queryAccessibleInterface(notes);
     EXPECT_NE(QAccessible::uniqueId(read), first);
     EXPECT_EQ(read->text(QAccessible::Description), find<QLabel>("Label2")->text().trimmed());

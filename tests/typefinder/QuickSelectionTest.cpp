@@ -161,6 +161,8 @@ TEST_F(QuickSelectionRules, Step3ShowsTheTypesDescriptionAndTraits)
     selection.Command2_Click();
     EXPECT_EQ(view.state(), u"Frame2 Frame3 5 6 Label5 | 4 6");
     EXPECT_EQ(view.focus, Control::Option6);
+    choose(Control::Option3, [&] { selection.chooseSpeed(true); }); // Step 3 asked anew
+    EXPECT_EQ(view.state(), u"Frame2 Frame3 5 6 Label5 | 3");
 }
 
 // Step 3's answer means the type its question describes, even after a test that gave no result.
