@@ -13,18 +13,21 @@ namespace {
 // shows what it said, in pixels, with the focus where it put it.
 using MainWindow = PlannerWindow;
 
-// The description of the tool under the mouse, or with the focus, is red and the others black.
+// The description of the tool with the focus, or under the mouse, is red and the others black.
 TEST_F(MainWindow, AToolsDescriptionLightsUpUnderTheMouse)
 {
     const auto reds = [this] {
         return which(window.get(), {"Label3_0", "Label3_1", "Label3_2", "Label3_3", "Label3_4"},
                      [](const QWidget *l) { return l->palette().windowText().color() == Qt::red; });
     };
+    key(Qt::Key_Tab);
+    const QString focusedTool = reds();
     QTest::mouseMove(tool(1));
     QTest::mouseMove(tool(2));
     const QString underTool = reds();
     QTest::mouseMove(find("Frame2"), QPoint(10, 8)); // the frame's edge above the menu
-    EXPECT_EQ(underTool + u'|' + reds(), u"Label3_2|");
+    EXPECT_EQ(QString(focused() + u'|' + focusedTool + u'|' + underTool + u'|' + reds()),
+              u"Command4_0|Label3_0|Label3_2|");
 }
 
 // The window's size, the one-line name box, the answer box and the sheet where their twips put
