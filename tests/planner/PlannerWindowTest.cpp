@@ -14,7 +14,7 @@ namespace {
 using MainWindow = PlannerWindow;
 
 // The description of the tool with the focus, or under the mouse, is red and the others black.
-TEST_F(MainWindow, AToolsDescriptionLightsUpUnderTheMouse)
+TEST_F(MainWindow, AToolsDescriptionLightsUpForTheFocusOrTheMouse)
 {
     const auto reds = [this] {
         return which(window.get(), {"Label3_0", "Label3_1", "Label3_2", "Label3_3", "Label3_4"},
