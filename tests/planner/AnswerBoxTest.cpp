@@ -6,6 +6,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QAccessibleEditableTextInterface>
 #include <QClipboard>
+#include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -80,6 +81,7 @@ TEST_F(AnswerBox, EveryWayInKeepsTheNameBoxsRule)
         EXPECT_EQ(text(), kept);
         QTest::keyClick(box(), Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(text(), undoable ? before : kept);
+        EXPECT_TRUE(!undoable || box()->textCursor().position() == before.size()); // after it
     }
     press(Step::Forward);
     EXPECT_EQ(state().workName, u"PlanA[2JB"_s);
@@ -94,6 +96,49 @@ TEST_F(AnswerBox, ShiftReturnBreaksTheLineAsReturnDoes)
     QTest::keyClick(box(), Qt::Key_Return, Qt::ShiftModifier);
     type(u"Monday"_s);
     EXPECT_EQ(text(), u"Room 4\r\nMonday");
+}
+
+// Picks the action of that name from the menu that is up once events are let through.
+class MenuPick final : public QObject
+{
+public:
+    explicit MenuPick(QString name)
+        : m_name(std::move(name))
+    {
+        startTimer(0);
+    }
+
+protected:
+    void timerEvent(QTimerEvent *event) override
+    {
+        killTimer(event->timerId());
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction *action : menu->actions()) {
+            if (action->objectName() == m_name)
+                action->trigger();
+        }
+        menu->close();
+    }
+
+private:
+    QString m_name;
+};
+
+// The menu's Undo and Redo take back and bring again the box's own steps.
+TEST_F(AnswerBox, TheMenusUndoAndRedoAreTheBoxs)
+{
+    toFreeBox();
+    type(u"Room 4"_s);
+    const auto fromMenu = [&](const QString &name) {
+        const MenuPick pick(name);
+        QContextMenuEvent opened(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                 box()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(box(), &opened);
+        return text();
+    };
+    const QString undone = fromMenu(u"edit-undo"_s);
+    EXPECT_EQ(undone + u'|' + fromMenu(u"edit-redo"_s), u"|Room 4");
 }
 
 // Steps at random: RANDOM_SEED=n replays a run, whose seed is printed first and in a failure
@@ -219,14 +264,6 @@ TEST_F(AnswerBox, ALongParagraphInPiecesWorksAsOne)
             QApplication::sendEvent(edit->viewport(), &turn);
         });
     };
-    const auto tripleClick = [&] { // on the caret
-        user.did(u"triple click"_s);
-        both([](QPlainTextEdit *edit) {
-            const QPoint at = edit->cursorRect().center();
-            QTest::mouseDClick(edit->viewport(), Qt::LeftButton, {}, at);
-            QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, at);
-        });
-    };
     const auto check = [&] {
         const auto caret = [](QPlainTextEdit *e) {
             return std::pair(e->textCursor().anchor(), e->textCursor().position());
@@ -258,6 +295,17 @@ TEST_F(AnswerBox, ALongParagraphInPiecesWorksAsOne)
             QAccessible::qAccessibleTextBoundaryHelper(at, QAccessible::LineBoundary);
         ASSERT_EQ(line, std::pair(plainLine.first, plainLine.second)) << anywhere;
     };
+    // On the caret; the paragraph it selects is checked, then left, not typed over.
+    const auto tripleClick = [&] {
+        user.did(u"triple click"_s);
+        both([](QPlainTextEdit *edit) {
+            const QPoint at = edit->cursorRect().center();
+            QTest::mouseDClick(edit->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, at);
+        });
+        check();
+        both([](QPlainTextEdit *edit) { QTest::keyClick(edit, Qt::Key_Right); });
+    };
     std::vector<std::function<void()>> steps(20, key); // mostly keys
     steps.insert(steps.end(), {place, place, tripleClick, wheel});
     user.run(steps, check);
@@ -272,6 +320,7 @@ TEST_F(AnswerBox, ALongParagraphInPiecesWorksAsOne)
     QApplication::clipboard()->clear();
     box()->selectAll();
     QTest::keyClick(box(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_FALSE(QApplication::clipboard()->text().contains(u'\r')) << "a line break is LF";
     paste(QApplication::clipboard()->text());
     press(Step::Forward);
     press(Step::Back);
