@@ -8,6 +8,7 @@
 #include "TraitTest.h"
 #include "VelkinTexts.h"
 
+#include <QPointer>
 #include <QRegularExpression>
 
 using namespace typefinder;
@@ -126,7 +127,8 @@ TEST_F(VelkinWindow, TheKeyboardAndAScreenReaderReachEverything)
 }
 
 // The help file the build lays beside the programs: each link of its contents leads to a topic
-// of its own, which a screen reader hears by name when the link is followed from the keyboard.
+// of its own, which a screen reader hears by name when the link is followed from the keyboard;
+// a topic or file missing is told, and Escape closes the window.
 TEST(HelpViewer, EachLinkLeadsToATopicOfItsOwnHeardByName)
 {
     const QString shipped = QCoreApplication::applicationDirPath() + u"/Velkin.hlp";
@@ -148,9 +150,14 @@ TEST(HelpViewer, EachLinkLeadsToATopicOfItsOwnHeardByName)
     QTest::keyClick(&viewer, Qt::Key_Return);
     EXPECT_EQ(viewer.accessibleName(), titles.value(1));
     EXPECT_TRUE(viewer.hasFocus());
-    HelpViewer missing(u"/nowhere/Velkin.hlp"_s, nullptr);
-    missing.showTopic(1);
-    EXPECT_EQ(missing.toPlainText(), u"The help file /nowhere/Velkin.hlp could not be read.");
+    viewer.showTopic(999);
+    EXPECT_EQ(viewer.toPlainText(), u"The help file " + shipped + u" has no topic 999.");
+    const QPointer<HelpViewer> missing = new HelpViewer(u"/nowhere/Velkin.hlp"_s, nullptr);
+    missing->showTopic(1);
+    EXPECT_EQ(missing->toPlainText(), u"The help file /nowhere/Velkin.hlp could not be read.");
+    missing->show();
+    QTest::keyClick(missing, Qt::Key_Escape); // closes it
+    EXPECT_TRUE(QTest::qWaitFor([&] { return missing.isNull(); }));
 }
 
 // A test closed half way, or answered only "Don't Know", gives no result and changes nothing;
