@@ -45,7 +45,7 @@ TEST(ScriptBuilder, EachPlannerBuildsAScriptTheShellCanWalk)
         buildScript(tool, state, view, platform);
         SCOPED_TRACE(state.toolName.toStdString());
         EXPECT_EQ(std::tuple(state.currentScreen, state.screenEnd, platform.folderReads), std::tuple(1, n + 1, 1));
-        EXPECT_EQ(view[Control::Form].caption + u'|' + view[Control::Label1].caption, QStringView(caption) + u'|' + state.screen(1).title);
+        EXPECT_EQ(view[Control::Form].caption + u'|' + view[Control::Label1].caption + u'|' + view[Control::Label2].caption, QStringView(caption) + u'|' + state.screen(1).title + u'|' + state.screen(1).guidance);
         EXPECT_TRUE(QStringView(caption).endsWith(state.toolName.mid(1))) << "the tool's own name";
         for (int16_t i = 1; i < PlannerState::Capacity; ++i) {
             const Screen &screen = state.screen(i);
