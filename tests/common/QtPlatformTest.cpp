@@ -186,21 +186,29 @@ TEST(PrintingAnyScript, EveryAnswerReadsBackInOrderAndALongJobCanBeCancelled)
         EXPECT_GE(from, 0) << answer.toStdString();
     }
     const QRectF printable = QPrinter().pageLayout().paintRectPoints();
-    std::map<QString, double> height; // of each word's first box
+    std::map<QString, QRectF> box; // each word's first
     QList<QRectF> itemLines; // each "Item", on a line of its own
+    qreal rightToLeft = 0; // where the Arabic answer ends on the right
     for (const PrintedPdf::Word &word : pages.words) {
         EXPECT_TRUE(word.box.left() >= printable.left() - 0.5
                     && word.box.right() <= printable.right() + 0.5);
-        height.try_emplace(word.text, word.box.height());
+        box.try_emplace(word.text, word.box);
         if (word.text == u"Item")
             itemLines.append(word.box);
+        if (word.text.front().script() == QChar::Script_Arabic)
+            rightToLeft = std::max(rightToLeft, word.box.right());
     }
     ASSERT_GE(itemLines.size(), 2);
     const qreal lineHeight = itemLines[1].top() - itemLines[0].top();
     EXPECT_NEAR(lineHeight, 1.2 * itemLines[0].height(), 0.3 * itemLines[0].height());
-    EXPECT_NEAR(height[u"Planner"_s] / height[u"Budget"_s], 16.0 / 11, 0.1);
-    EXPECT_NEAR(height[u"Section"_s] / height[u"Budget"_s], 14.0 / 11, 0.1);
-    EXPECT_NEAR(height[u"Printed:"_s], height[u"Budget"_s], 0.5);
+    const qreal budget = box[u"Budget"_s].height();
+    EXPECT_NEAR(box[u"Planner"_s].height() / budget, 16.0 / 11, 0.1);
+    EXPECT_NEAR(box[u"Section"_s].height() / budget, 14.0 / 11, 0.1);
+    EXPECT_NEAR(box[u"Printed:"_s].height(), budget, 0.5);
+    // The heading below the first rule, the date after the heading, Arabic from the right.
+    EXPECT_GT(box[u"Planner"_s].top(), box[QString(80, u'_')].bottom());
+    EXPECT_GT(box[u"Printed:"_s].left(), box[u"Planner"_s].right());
+    EXPECT_NEAR(rightToLeft, printable.right(), 1);
 
     QString shown;
     const QObject scope;
