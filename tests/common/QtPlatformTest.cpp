@@ -129,6 +129,18 @@ TEST(Today, IsTheDayTheMonthInFullAndTheYear)
     EXPECT_EQ(day.toString(u"d MMMM yyyy"_s), today); // "5", not "05"
 }
 
+// A program that is not there is told apart from one that would not start.
+TEST(StartingAProgram, AMissingOneIsToldApart)
+{
+    platform::LoadedPrinting printing(u"orvanta-printing"_s);
+    platform::QtPlatform platform(printing);
+    const QTemporaryDir folder;
+    QFile(folder.filePath(u"velkin"_s)).open(QIODevice::WriteOnly); // not a program
+    EXPECT_EQ(platform.startProgram(folder.filePath(u"nowhere"_s)),
+              platform::StartResult::FileNotFound);
+    EXPECT_EQ(platform.startProgram(folder.filePath(u"velkin"_s)), platform::StartResult::Failed);
+}
+
 // Printers that print into a PDF file.
 struct PdfPrinters final : platform::Printers
 {
@@ -224,13 +236,17 @@ TEST(PrintingAnyScript, EveryAnswerReadsBackInOrderAndALongJobCanBeCancelled)
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-// Without a printer Qt would quietly write a PDF file somewhere; each job fails instead.
+// Without a printer Qt would quietly write a PDF file somewhere; each job fails instead, as it
+// does without the printing module.
 TEST(NoPrinter, EveryJobFailsWithTheNumberTheUserIsTold)
 {
+    platform::LoadedPrinting unbuilt(u"no-such-printing"_s);
+    QWidget window;
+    EXPECT_EQ(unbuilt.openTextPrinter()->finish(), platform::PrinterError);
+    EXPECT_EQ(unbuilt.printWindowImage(window), platform::PrinterError);
     const QByteArray server = qgetenv("CUPS_SERVER");
     qputenv("CUPS_SERVER", "/nowhere/cups.sock");
     platform::LoadedPrinting printing(u"orvanta-printing"_s);
-    QWidget window;
     EXPECT_EQ(printing.openTextPrinter()->finish(), platform::PrinterError);
     EXPECT_EQ(printing.printWindowImage(window), platform::PrinterError);
     qputenv("CUPS_SERVER", server);
