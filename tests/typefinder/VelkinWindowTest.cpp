@@ -201,6 +201,7 @@ TEST_F(VelkinWindow, TheBarsChartTheCountsAndTheResultIsPutIn)
             EXPECT_EQ(which(&test, {"Label2", "Command4", "Frame1_0"}), u"Label2 Command4");
             EXPECT_LE(textHeight(traits), find(&test, "Command4")->y());
             click(&test, "Command4");
+            EXPECT_EQ(test.focusWidget(), bar) << "back on the bar whose traits were shown";
         }
         EXPECT_EQ(
             bars.join(u", "),
