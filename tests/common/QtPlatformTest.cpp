@@ -25,7 +25,8 @@ using namespace planner;
 
 namespace {
 
-class WritingFiles : public ::testing::Test
+// The program's own platform, writing into a folder of the test's.
+class RealPlatform : public ::testing::Test
 {
 protected:
     QString path(const QString &name) const { return folder.filePath(u"Docs/"_s + name); }
@@ -48,7 +49,7 @@ protected:
 // Text beyond ASCII reads back exactly; a file is replaced whole or not at all, keeps
 // its permissions, and stays unless replacing was asked for. A link of that name is
 // replaced, never followed; a folder that cannot be made is told with the reason.
-TEST_F(WritingFiles, AFileIsReplacedWholeOrNotAtAllAndNeverThroughALink)
+TEST_F(RealPlatform, AFileIsReplacedWholeOrNotAtAllAndNeverThroughALink)
 {
     const QString text = u"Na\u00efve r\u00e9sum\u00e9 \u2013 \u00a3500\u00a0net \U0001F600"_s;
     const QString name = u"Caf\u00e9 \u4f1a\u8b70.doc"_s;
@@ -84,13 +85,10 @@ TEST_F(WritingFiles, AFileIsReplacedWholeOrNotAtAllAndNeverThroughALink)
 
 // Where the system has no rename that refuses to replace, a new file is still made, and never
 // over one that another program makes at that moment: by a link, or without links by a checked
-// rename. A file in place is written even when its folder cannot be synced.
-TEST_F(WritingFiles, ANewFileNeverReplacesAnotherWhateverTheSystemLacks)
+// rename.
+TEST_F(RealPlatform, ANewFileNeverReplacesAnotherWhateverTheSystemLacks)
 {
-    const auto restore = qScopeGuard([] {
-        refusals::renameat2 = refusals::link = nullptr;
-        refusals::folderSync = 0;
-    });
+    const auto restore = qScopeGuard([] { refusals::renameat2 = refusals::link = nullptr; });
     for (const auto &[renameRefusal, linkRefusal] :
          {std::pair{ENOSYS, 0}, {EPERM, 0}, {EINVAL, EPERM}}) {
         const int noRename = renameRefusal, noLink = linkRefusal; // for the lambdas
@@ -111,30 +109,23 @@ TEST_F(WritingFiles, ANewFileNeverReplacesAnotherWhateverTheSystemLacks)
         EXPECT_EQ(write(name, u"Mine"_s, false), u"File exists");
         EXPECT_EQ(contents(path(name)), "Theirs");
     }
-    refusals::renameat2 = refusals::link = nullptr;
-    refusals::folderSync = EIO;
-    EXPECT_EQ(write(u"Synced.doc"_s, u"Kept"_s, false), u"written");
-    EXPECT_EQ(QDir(path({})).entryList(QDir::Files | QDir::Hidden).size(), 4)
+    EXPECT_EQ(QDir(path({})).entryList(QDir::Files | QDir::Hidden).size(), 3)
         << "nothing left over";
 }
 
 // The day without a leading zero, the month in full, the year in four digits.
-TEST(Today, IsTheDayTheMonthInFullAndTheYear)
+TEST_F(RealPlatform, TodayIsTheDayTheMonthInFullAndTheYear)
 {
-    platform::LoadedPrinting printing(u"orvanta-printing"_s);
     const QDate before = QDate::currentDate();
-    const QString today = platform::QtPlatform(printing).today();
+    const QString today = platform.today();
     const QDate day = QDate::fromString(today, u"d MMMM yyyy"_s); // in English
     EXPECT_TRUE(day == before || day == QDate::currentDate()) << today.toStdString();
     EXPECT_EQ(day.toString(u"d MMMM yyyy"_s), today); // "5", not "05"
 }
 
 // A program that is not there is told apart from one that would not start.
-TEST(StartingAProgram, AMissingOneIsToldApart)
+TEST_F(RealPlatform, AMissingProgramIsToldApartFromOneThatFails)
 {
-    platform::LoadedPrinting printing(u"orvanta-printing"_s);
-    platform::QtPlatform platform(printing);
-    const QTemporaryDir folder;
     QFile(folder.filePath(u"velkin"_s)).open(QIODevice::WriteOnly); // not a program
     EXPECT_EQ(platform.startProgram(folder.filePath(u"nowhere"_s)),
               platform::StartResult::FileNotFound);

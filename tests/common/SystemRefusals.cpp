@@ -4,19 +4,17 @@
 #include "SystemRefusals.h"
 
 #include <cerrno>
-#include <cstdio>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
 namespace {
 
-int refused(const std::function<int(const char *)> &refusal, const char *name)
+bool refused(const std::function<int(const char *)> &refusal, const char *name)
 {
     errno = refusal ? refusal(name) : 0;
-    return errno != 0 ? -1 : 0;
+    return errno != 0;
 }
 
 } // namespace
@@ -24,26 +22,14 @@ int refused(const std::function<int(const char *)> &refusal, const char *name)
 extern "C" int renameat2(int fromFolder, const char *from, int toFolder, const char *to,
                          unsigned int flags)
 {
-    if (refused(refusals::renameat2, to) != 0)
+    if (refused(refusals::renameat2, to))
         return -1;
     return int(::syscall(SYS_renameat2, fromFolder, from, toFolder, to, flags));
 }
 
 extern "C" int link(const char *from, const char *to)
 {
-    if (refused(refusals::link, to) != 0)
+    if (refused(refusals::link, to))
         return -1;
     return int(::syscall(SYS_linkat, AT_FDCWD, from, AT_FDCWD, to, 0));
-}
-
-extern "C" int fsync(int fd)
-{
-    struct stat what
-    {
-    };
-    if (refusals::folderSync != 0 && ::fstat(fd, &what) == 0 && S_ISDIR(what.st_mode)) {
-        errno = refusals::folderSync;
-        return -1;
-    }
-    return int(::syscall(SYS_fsync, fd));
 }

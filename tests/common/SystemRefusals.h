@@ -9,5 +9,4 @@
 namespace refusals {
 inline std::function<int(const char *name)> renameat2;
 inline std::function<int(const char *name)> link;
-inline int folderSync = 0; // refuses fsync of a folder, not of a file
 } // namespace refusals

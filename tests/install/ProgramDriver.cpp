@@ -22,28 +22,42 @@ void note(const QString &line)
         log.write((line + u'\n').toUtf8());
 }
 
-// Clicks the button, noting the text of the message box it opens and saying Yes to
-// it, or the text of the About box it opens and closing it.
-bool click(QWidget *window, const QString &name)
+// Notes the text of each message box and says Yes to it, and the text of each
+// About box and closes it, once it is up.
+class ModalAnswerer final : public QObject
 {
-    auto *button = window->findChild<QAbstractButton *>(name);
-    if (!button || !button->isEnabled())
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *dialog = qobject_cast<QDialog *>(watched);
+        if (event->type() == QEvent::Show && dialog && dialog->isModal())
+            QTimer::singleShot(0, dialog, [dialog] { answer(dialog); });
         return false;
-    QTimer::singleShot(0, qApp, [] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+    }
+
+private:
+    static void answer(QDialog *dialog)
+    {
+        if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
             note(u"box " + box->text());
             if (QAbstractButton *yes = box->button(QMessageBox::Yes))
                 yes->click();
             else
                 box->accept();
-        } else if (auto *about = qobject_cast<QDialog *>(modal)) {
-            const auto *text = about->findChild<QLabel *>(u"Label1"_s);
-            note(u"about " + QCoreApplication::applicationName() + u' '
-                 + (text ? text->text().simplified() : QString()));
-            about->close();
+            return;
         }
-    });
+        const auto *text = dialog->findChild<QLabel *>(u"Label1"_s);
+        note(u"about " + QCoreApplication::applicationName() + u' '
+             + (text ? text->text().simplified() : QString()));
+        dialog->close();
+    }
+};
+
+bool click(QWidget *window, const QString &name)
+{
+    auto *button = window->findChild<QAbstractButton *>(name);
+    if (!button || !button->isEnabled())
+        return false;
     QTest::mouseClick(button, Qt::LeftButton);
     return true;
 }
@@ -55,6 +69,7 @@ void drive()
 {
     const QString program = QCoreApplication::applicationName();
     note(program + u' ' + QCoreApplication::applicationDirPath());
+    qApp->installEventFilter(new ModalAnswerer); // NOLINT(cppcoreguidelines-owning-memory)
     QWidget *window = QApplication::activeWindow() ? QApplication::activeWindow()
                                                    : QApplication::topLevelWidgets().value(0);
     click(window, program == u"orvanta" ? u"Command1_4"_s : u"Command1_1"_s); // About

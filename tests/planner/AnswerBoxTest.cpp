@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QTimer>
 
 #include <iostream>
 #include <random>
@@ -98,40 +99,22 @@ TEST_F(AnswerBox, ShiftReturnBreaksTheLineAsReturnDoes)
     EXPECT_EQ(text(), u"Room 4\r\nMonday");
 }
 
-// Picks the action of that name from the menu that is up once events are let through.
-class MenuPick final : public QObject
-{
-public:
-    explicit MenuPick(QString name)
-        : m_name(std::move(name))
-    {
-        startTimer(0);
-    }
-
-protected:
-    void timerEvent(QTimerEvent *event) override
-    {
-        killTimer(event->timerId());
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        for (QAction *action : menu->actions()) {
-            if (action->objectName() == m_name)
-                action->trigger();
-        }
-        menu->close();
-    }
-
-private:
-    QString m_name;
-};
-
 // The menu's Undo and Redo take back and bring again the box's own steps.
 TEST_F(AnswerBox, TheMenusUndoAndRedoAreTheBoxs)
 {
     toFreeBox();
     type(u"Room 4"_s);
     const auto fromMenu = [&](const QString &name) {
-        const MenuPick pick(name);
+        const QObject scope;
+        QTimer::singleShot(0, &scope, [name] { // the first events let through, once it is up
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            for (QAction *action : menu->actions()) {
+                if (action->objectName() == name)
+                    action->trigger();
+            }
+            menu->close();
+        });
         QContextMenuEvent opened(QContextMenuEvent::Keyboard, QPoint(5, 5),
                                  box()->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(box(), &opened);
@@ -143,19 +126,17 @@ TEST_F(AnswerBox, TheMenusUndoAndRedoAreTheBoxs)
 
 // Steps at random: RANDOM_SEED=n replays a run, whose seed is printed first and in a failure
 // with the last steps taken, and RANDOM_STEPS=n sets how many.
-class RandomUser
+struct RandomUser
 {
-public:
     RandomUser()
     {
         bool given = false;
         seed = qEnvironmentVariable("RANDOM_SEED").toULongLong(&given);
-        m_random.seed(given ? seed : (seed = std::random_device()()));
+        random.seed(given ? seed : (seed = std::random_device()()));
         std::cout << "RANDOM_SEED=" << seed << std::endl;
     }
-    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
-    bool chance(double p) { return std::bernoulli_distribution(p)(m_random); }
-    void did(const QString &step) { m_done = m_done.mid(m_done.size() - 7) << step.left(50); }
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
+    void did(const QString &step) { done = done.mid(done.size() - 7) << step.left(50); }
     // Steps drawn from `table`, each followed by `check`, until one fails.
     void run(const std::vector<std::function<void()>> &table, const std::function<void()> &check)
     {
@@ -166,13 +147,12 @@ public:
         }
         if (::testing::Test::HasFailure())
             ADD_FAILURE() << "RANDOM_SEED=" << seed << ", after:\n"
-                          << m_done.join(u'\n').toStdString();
+                          << done.join(u'\n').toStdString();
     }
 
-private:
     qulonglong seed = 0;
-    std::mt19937_64 m_random;
-    QStringList m_done;
+    std::mt19937_64 random;
+    QStringList done;
 };
 
 // The starts of the lines on show, as a caret walking down them finds them.
@@ -202,7 +182,7 @@ TEST_F(AnswerBox, ALongParagraphInPiecesWorksAsOne)
         paragraph +=
             (i % 9 ? u"word" : u"non\u00a0breaking") + QString::number(i) + (i % 7 ? u" " : u"  ");
     RandomUser user;
-    if (user.chance(0.5))
+    if (user.below(2))
         paste(paragraph);
     else
         box()->insertPlainText(paragraph); // as the program puts it: one block
@@ -260,7 +240,7 @@ TEST_F(AnswerBox, ALongParagraphInPiecesWorksAsOne)
         QList<int> joins;
         for (QTextBlock b = box()->document()->begin().next(); b.isValid(); b = b.next())
             joins.append({b.position() - 2, b.position() - 1, b.position()});
-        caretAt(!joins.isEmpty() && user.chance(0.5)
+        caretAt(!joins.isEmpty() && user.below(2)
                     ? joins[user.below(int(joins.size()))]
                     : user.below(int(plain.document()->characterCount())));
     };

@@ -1,15 +1,13 @@
 #pragma once
 
-#include <QImage>
 #include <QProcess>
 #include <QRectF>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-// A printed PDF file read back with poppler's tools: its pages, its paper, its
-// text, each word and where it lies and in what ink, and how many pictures it holds.
+// A printed PDF file read back with poppler's pdftotext: its pages, its paper,
+// its text, and each word and where it lies.
 struct PrintedPdf
 {
     struct Word
@@ -34,13 +32,6 @@ struct PrintedPdf
                           QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
                                  QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
         }
-        // Two heading lines, then a line for each picture and each picture's mask.
-        for (const QString &line : run(u"pdfimages"_s, {u"-list"_s, path}).split(u'\n').mid(2))
-            pictures += line.split(u' ', Qt::SkipEmptyParts).value(2) == u"image";
-        const QTemporaryDir folder;
-        run(u"pdftoppm"_s,
-            {u"-r"_s, u"72"_s, u"-png"_s, u"-singlefile"_s, path, folder.filePath(u"page"_s)});
-        shown = QImage(folder.filePath(u"page.png"_s)).convertToFormat(QImage::Format_RGB32);
     }
 
     // Whether the word is printed with its middle inside `area`.
@@ -50,22 +41,6 @@ struct PrintedPdf
             return word.text == text && area.contains(word.box.center());
         });
     }
-    // Whether the word's ink, where it is printed, has a colour rather than a grey.
-    bool inColour(QStringView text) const
-    {
-        for (const Word &word : words) {
-            const QRect area = word.box.toAlignedRect() & shown.rect();
-            for (int y = area.top(); word.text == text && y <= area.bottom(); ++y) {
-                for (int x = area.left(); x <= area.right(); ++x) {
-                    const QColor ink = shown.pixelColor(x, y);
-                    if (ink.saturation() > 32 && ink.value() > 32)
-                        return true;
-                }
-            }
-        }
-        return false;
-    }
-
     static QString run(const QString &program, const QStringList &arguments)
     {
         QProcess tool;
@@ -78,6 +53,4 @@ struct PrintedPdf
     QSizeF paper; // of the first page, in points
     QString reading; // all the text, right-to-left words turned to reading order
     QList<Word> words;
-    int pictures = 0;
-    QImage shown; // the first page, a pixel to a point
 };
