@@ -2,8 +2,8 @@
 #include "PlannerState.h"
 #include "WorkSheetPrint.h"
 
+#include "LoadedPrinting.h"
 #include "PrintedPdf.h"
-#include "Printers.h"
 #include "QtPlatform.h"
 #include "QtPrinting.h"
 #include "SystemRefusals.h"
@@ -131,18 +131,6 @@ TEST_F(RealPlatform, AMissingProgramIsToldApartFromOneThatFails)
               platform::StartResult::FileNotFound);
     EXPECT_EQ(platform.startProgram(folder.filePath(u"velkin"_s)), platform::StartResult::Failed);
 }
-
-// Printers that print into a PDF file.
-struct PdfPrinters final : platform::Printers
-{
-    std::unique_ptr<QPrinter> newPrinter() const override
-    {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFileName(pdf);
-        return printer;
-    }
-    QString pdf;
-};
 
 // A sheet of these answers, each under the title "Section", printed for real into a PDF file.
 int printed(const QString &pdf, const QStringList &answers)

@@ -22,34 +22,31 @@ void note(const QString &line)
         log.write((line + u'\n').toUtf8());
 }
 
-// Notes the text of each message box and says Yes to it, and the text of each
-// About box and closes it, once it is up.
-class ModalAnswerer final : public QObject
+// Notes the text of a message box and says Yes to it, or the text of an About
+// box and closes it.
+void answer(QDialog *dialog)
 {
-protected:
+    if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
+        note(u"box " + box->text());
+        QAbstractButton *yes = box->button(QMessageBox::Yes);
+        yes ? yes->click() : box->accept();
+        return;
+    }
+    const auto *text = dialog->findChild<QLabel *>(u"Label1"_s);
+    note(u"about " + QCoreApplication::applicationName() + u' '
+         + (text ? text->text().simplified() : QString()));
+    dialog->close();
+}
+
+// Answers each modal window once it is up.
+struct ModalAnswerer final : QObject
+{
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         auto *dialog = qobject_cast<QDialog *>(watched);
         if (event->type() == QEvent::Show && dialog && dialog->isModal())
             QTimer::singleShot(0, dialog, [dialog] { answer(dialog); });
         return false;
-    }
-
-private:
-    static void answer(QDialog *dialog)
-    {
-        if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
-            note(u"box " + box->text());
-            if (QAbstractButton *yes = box->button(QMessageBox::Yes))
-                yes->click();
-            else
-                box->accept();
-            return;
-        }
-        const auto *text = dialog->findChild<QLabel *>(u"Label1"_s);
-        note(u"about " + QCoreApplication::applicationName() + u' '
-             + (text ? text->text().simplified() : QString()));
-        dialog->close();
     }
 };
 

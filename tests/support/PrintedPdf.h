@@ -1,13 +1,28 @@
 #pragma once
 
+#include "Printers.h"
+
+#include <QPrinter>
 #include <QProcess>
 #include <QRectF>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
-// A printed PDF file read back with poppler's pdftotext: its pages, its paper,
-// its text, and each word and where it lies.
+// Printers that print into a PDF file.
+struct PdfPrinters final : platform::Printers
+{
+    std::unique_ptr<QPrinter> newPrinter() const override
+    {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFileName(pdf);
+        return printer;
+    }
+    QString pdf;
+};
+
+// A printed PDF file read back with poppler's tools: its pages, its paper, its
+// text, each word and where it lies, and how many pictures it holds.
 struct PrintedPdf
 {
     struct Word
@@ -32,6 +47,9 @@ struct PrintedPdf
                           QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
                                  QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
         }
+        // Two heading lines, then a line for each picture and each picture's mask.
+        for (const QString &line : run(u"pdfimages"_s, {u"-list"_s, path}).split(u'\n').mid(2))
+            pictures += line.split(u' ', Qt::SkipEmptyParts).value(2) == u"image";
     }
 
     // Whether the word is printed with its middle inside `area`.
@@ -53,4 +71,5 @@ struct PrintedPdf
     QSizeF paper; // of the first page, in points
     QString reading; // all the text, right-to-left words turned to reading order
     QList<Word> words;
+    int pictures = 0;
 };

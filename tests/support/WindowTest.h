@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FakePlatform.h"
-#include "LoadedPrinting.h"
+#include "Printing.h"
 #include "WindowPlatform.h"
 
 #include <QAbstractButton>
@@ -10,18 +10,12 @@
 
 // The platform for window tests: the logic's fake, and window services that
 // answer boxes from a script, let the test drive modal windows and record help
-// and printing; both print for real, once told, through the program's printing
-// module on the default printer.
+// and printing, which is for real where the test gives a printing.
 class TestPlatform final : public FakePlatform,
                            public platform::WindowPlatform,
                            public ScriptedBoxes
 {
 public:
-    void printForReal() { m_real = &m_module; }
-    std::unique_ptr<platform::TextPrinter> openTextPrinter() override
-    {
-        return m_real ? m_real->openTextPrinter() : FakePlatform::openTextPrinter();
-    }
     platform::Answer messageBox(QWidget &, const platform::Message &box) override
     {
         return answer(box);
@@ -30,7 +24,7 @@ public:
     {
         if (onPrintWindow)
             onPrintWindow(window);
-        return m_real ? m_real->printWindowImage(window) : windowPrintError;
+        return printing ? printing->printWindowImage(window) : windowPrintError;
     }
     void showHelp(QWidget &, const QString &path, int context) override
     {
@@ -45,11 +39,8 @@ public:
     std::function<void(QDialog &)> onModal; // shows, drives and closes a modal window
     std::function<void(QWidget &)> onPrintWindow; // looks at a window as it is printed
     int windowPrintError = 0;
+    platform::Printing *printing = nullptr;
     QStringList help; // path#context of each help request
-
-private:
-    platform::LoadedPrinting m_module{u"velkin-printing"_s};
-    platform::Printing *m_real = nullptr;
 };
 
 // A program's window on the offscreen screen, driven by clicks and keys.

@@ -4,12 +4,17 @@
 #include "Accessibility.h"
 #include "Description.h"
 #include "HelpViewer.h"
+#include "PrintedPdf.h"
+#include "QtPrinting.h"
 #include "TraitList.h"
 #include "TraitTest.h"
 #include "VelkinTexts.h"
+#include "WindowStyle.h"
 
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 
 using namespace typefinder;
 
@@ -56,22 +61,13 @@ TEST_F(VelkinWindow, TheSameAnswerGivenAgainShowsItsDescriptionAgain)
     expectPanel(ComposeDescription(PersonalityType::Details, Audience::Associate));
 }
 
-// Help opens the file beside the program at its first topic; Finished ends the program
-// without a word.
-TEST_F(VelkinWindow, HelpAndFinished)
-{
-    platform.folder = u"/media/stick/Velkin/"_s;
-    click({"Command1_2", "Command1_0"});
-    EXPECT_EQ(platform.help, QStringList{u"/media/stick/Velkin//Velkin.hlp#1"_s});
-    EXPECT_EQ(platform.programEnds, 1);
-    EXPECT_TRUE(platform.boxes.empty());
-}
-
 // The keyboard alone chooses who and how, by any arrow, runs the test, and reads the description
 // and traits. A screen reader finds every control named and every panel's whole text, hears
-// every question and result, and each press through its interface returns before what it opens.
+// every question and result, and each press through its interface returns before what it opens:
+// Help opens the file beside the program at its first topic, Finished ends it without a word.
 TEST_F(VelkinWindow, TheKeyboardAndAScreenReaderReachEverything)
 {
+    platform.folder = u"/media/stick/Velkin/"_s;
     platform.answers = {platform::Answer::No, platform::Answer::No}; // to either print
     QString about;
     onModal([&](QDialog &dialog) { // the window opened has the focus of its own
@@ -124,6 +120,10 @@ TEST_F(VelkinWindow, TheKeyboardAndAScreenReaderReachEverything)
     EXPECT_TRUE(pressReturnsAtOnce(find("Command1_1"), [&] { return !about.isEmpty(); }));
     EXPECT_EQ(about, typefinder::aboutText().replace(u"\r\n"_s, u"\n"_s));
     EXPECT_TRUE(pressReturnsAtOnce(find("Command1_2"), [&] { return platform.help.size() == 1; }));
+    EXPECT_EQ(platform.help, QStringList{u"/media/stick/Velkin//Velkin.hlp#1"_s});
+    key(Qt::Key_F, Qt::AltModifier); // Finished
+    EXPECT_TRUE(QTest::qWaitFor([&] { return platform.programEnds == 1; }));
+    EXPECT_EQ(platform.boxes.size(), 2u) << "the print questions only";
 }
 
 // The help file the build lays beside the programs: each link of its contents leads to a topic
@@ -253,6 +253,50 @@ TEST_F(VelkinWindow, EachWindowPrintsWithItsChangesForPaper)
     const platform::Message failed{u"Command3_Click_error 482"_s, platform::Buttons::Ok,
                                    platform::Icon::None, u"Velkin"_s};
     EXPECT_EQ(platform.boxes, (std::vector{test, test, test, failed, test, main, main}));
+}
+
+// Each window prints for real as one page whose words are text, as the program draws it (in its
+// own style), across the printable width and at its top; the buttons' icons are its only pictures.
+TEST_F(VelkinWindow, EachWindowPrintsAsTextAcrossThePage)
+{
+    // The application owns its style, which the analyser does not see.
+    // NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks)
+    QApplication::setStyle(new parts::WindowStyle);
+    const auto fusion = qScopeGuard([] { QApplication::setStyle(u"Fusion"_s); });
+    // NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
+    const QTemporaryDir folder;
+    PdfPrinters printers;
+    printers.pdf = folder.filePath(u"window.pdf"_s);
+    platform::QtPrinting printing(printers);
+    platform.printing = &printing;
+    const auto print = [&](const QWidget &shown) {
+        platform.answers = {platform::Answer::Yes};
+        click(&shown, "Command3");
+        PrintedPdf printed(printers.pdf);
+        EXPECT_EQ(printed.pages, 1);
+        // Each caption lies on its button's place on the page.
+        const QRectF printable = printers.newPrinter()->pageLayout().paintRect(QPageLayout::Point);
+        const qreal scale = printable.width() / shown.width();
+        int icons = 0;
+        for (const QAbstractButton *button : shown.findChildren<QAbstractButton *>()) {
+            icons += button->isVisible() && !button->icon().isNull();
+            const QString caption = button->text().remove(u'&').section(u' ', 0, 0);
+            const QRectF place(QPointF(button->mapTo(&shown, QPoint())) * scale
+                                   + printable.topLeft(),
+                               QSizeF(button->size()) * scale);
+            EXPECT_TRUE(!button->isVisible() || caption.isEmpty()
+                        || printed.printedIn(caption, place))
+                << caption.toStdString();
+        }
+        EXPECT_LE(printed.pictures, icons);
+        return printed.reading.simplified();
+    };
+    click({"Option2", "Option4", "Option6"});
+    EXPECT_TRUE(print(*window).contains(u"MAIN TYPE: 'Details' person."));
+    runTest([&](QDialog &test) {
+        answerLetters(test, u"IIIIIIIIIIEEEEEEEEFFFFDD");
+        EXPECT_TRUE(print(test).contains(u"In Charge Enthusiastic Friendly Details"));
+    });
 }
 
 } // namespace
