@@ -6,7 +6,6 @@
 #include "PrintedPdf.h"
 #include "QtPlatform.h"
 #include "QtPrinting.h"
-#include "SystemRefusals.h"
 #include "WindowTest.h"
 
 #include <QDir>
@@ -14,7 +13,6 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -81,36 +79,6 @@ TEST_F(RealPlatform, AFileIsReplacedWholeOrNotAtAllAndNeverThroughALink)
     EXPECT_FALSE(QFile::exists(theirs));
     EXPECT_EQ(write(u"Plan.doc/Budget.doc"_s, u"Sheet"_s), u"Not a directory");
     EXPECT_EQ(contents(path(u"Plan.doc"_s)), "Mine");
-}
-
-// Where the system has no rename that refuses to replace, a new file is still made, and never
-// over one that another program makes at that moment: by a link, or without links by a checked
-// rename.
-TEST_F(RealPlatform, ANewFileNeverReplacesAnotherWhateverTheSystemLacks)
-{
-    const auto restore = qScopeGuard([] { refusals::renameat2 = refusals::link = nullptr; });
-    for (const auto &[renameRefusal, linkRefusal] :
-         {std::pair{ENOSYS, 0}, {EPERM, 0}, {EINVAL, EPERM}}) {
-        const int noRename = renameRefusal, noLink = linkRefusal; // for the lambdas
-        const QString name = u"Plan %1 %2.doc"_s.arg(noRename).arg(noLink);
-        bool racing = false;
-        refusals::renameat2 = [&](const char *to) {
-            QFile theirs(QFile::decodeName(to));
-            if (racing && theirs.open(QIODevice::WriteOnly))
-                theirs.write("Theirs");
-            return noRename;
-        };
-        refusals::link = [&](const char *) {
-            return noLink;
-        };
-        EXPECT_EQ(write(name, u"Mine"_s, false), u"written") << name.toStdString();
-        ASSERT_TRUE(QFile::remove(path(name)));
-        racing = true;
-        EXPECT_EQ(write(name, u"Mine"_s, false), u"File exists");
-        EXPECT_EQ(contents(path(name)), "Theirs");
-    }
-    EXPECT_EQ(QDir(path({})).entryList(QDir::Files | QDir::Hidden).size(), 3)
-        << "nothing left over";
 }
 
 // The day without a leading zero, the month in full, the year in four digits.

@@ -38,18 +38,6 @@ void answer(QDialog *dialog)
     dialog->close();
 }
 
-// Answers each modal window once it is up.
-struct ModalAnswerer final : QObject
-{
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        auto *dialog = qobject_cast<QDialog *>(watched);
-        if (event->type() == QEvent::Show && dialog && dialog->isModal())
-            QTimer::singleShot(0, dialog, [dialog] { answer(dialog); });
-        return false;
-    }
-};
-
 bool click(QWidget *window, const QString &name)
 {
     auto *button = window->findChild<QAbstractButton *>(name);
@@ -66,7 +54,6 @@ void drive()
 {
     const QString program = QCoreApplication::applicationName();
     note(program + u' ' + QCoreApplication::applicationDirPath());
-    qApp->installEventFilter(new ModalAnswerer); // NOLINT(cppcoreguidelines-owning-memory)
     QWidget *window = QApplication::activeWindow() ? QApplication::activeWindow()
                                                    : QApplication::topLevelWidgets().value(0);
     click(window, program == u"orvanta" ? u"Command1_4"_s : u"Command1_1"_s); // About
@@ -90,10 +77,19 @@ class ProgramDriver : public QGenericPlugin
 public:
     QObject *create(const QString &, const QString &) override
     {
+        qApp->installEventFilter(this);
         // Once the program's window is up and its event loop runs. The timer owns
         // the call, which the analyser does not see.
         QTimer::singleShot(0, qApp, drive); // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks)
         return new QObject;
+    }
+    // Answers each modal window once it is up.
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *dialog = qobject_cast<QDialog *>(watched);
+        if (event->type() == QEvent::Show && dialog && dialog->isModal())
+            QTimer::singleShot(0, dialog, [dialog] { answer(dialog); });
+        return false;
     }
 };
 

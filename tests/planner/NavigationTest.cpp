@@ -58,9 +58,8 @@ TEST_F(NavigationRules, ForwardLeavesTheNamingScreenOnlyWithAName)
         EXPECT_EQ(view.focus, Control::Text1);
     }
     EXPECT_EQ(view.boxes,
-              std::vector<Box>(2,
-                               {u"You must enter a Meeting - Name."_s, platform::Buttons::Ok,
-                                platform::Icon::None, u"Orvanta"_s}));
+              std::vector<Box>(
+                  2, {.text = u"You must enter a Meeting - Name."_s, .title = u"Orvanta"_s}));
     forwardTo(3);
     EXPECT_EQ(state.workName, u"Budget review");
     EXPECT_EQ(view.mode, FreeAnswer);
@@ -158,8 +157,8 @@ TEST_F(NavigationRules, AMissingTypeFinderIsToldOnlyOnAPlannerScreen)
 {
     platform.startResult = platform::StartResult::FileNotFound;
     navigation.Command2_Click();
-    const Box missing{u"Cannot find the Velkin.exe in the /opt/orvanta directory. "_s,
-                      platform::Buttons::Ok, platform::Icon::None, u"Orvanta"_s};
+    const Box missing{.text = u"Cannot find the Velkin.exe in the /opt/orvanta directory. "_s,
+                      .title = u"Orvanta"_s};
     EXPECT_EQ(view.boxes, std::vector<Box>{missing});
     platform.startResult = platform::StartResult::Failed;
     navigation.Command2_Click();
