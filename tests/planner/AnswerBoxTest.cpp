@@ -97,48 +97,6 @@ TEST_F(AnswerBox, ShiftReturnBreaksTheLineAsReturnDoes)
     EXPECT_EQ(text(), u"Room 4\r\nMonday");
 }
 
-// Steps at random: RANDOM_SEED=n replays a run, whose seed is printed first and in a failure,
-// and RANDOM_STEPS=n sets how many.
-struct RandomUser
-{
-    RandomUser()
-    {
-        bool given = false;
-        seed = qEnvironmentVariable("RANDOM_SEED").toULongLong(&given);
-        random.seed(given ? seed : (seed = std::random_device()()));
-        std::cout << "RANDOM_SEED=" << seed << std::endl;
-    }
-    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
-    // Steps drawn from `table`, each followed by `check`, until one fails.
-    void run(const std::vector<std::function<void()>> &table, const std::function<void()> &check)
-    {
-        const int steps = qEnvironmentVariableIntValue("RANDOM_STEPS");
-        for (int i = 0; i < (steps > 0 ? steps : 300) && !::testing::Test::HasFailure(); ++i) {
-            table[size_t(below(int(table.size())))]();
-            check();
-        }
-        if (::testing::Test::HasFailure())
-            ADD_FAILURE() << "RANDOM_SEED=" << seed;
-    }
-
-    qulonglong seed = 0;
-    std::mt19937_64 random;
-};
-
-// The starts of the lines on show, as a caret walking down them finds them.
-QList<int> linesOnShow(QPlainTextEdit *edit)
-{
-    QTextCursor caret = edit->cursorForPosition(QPoint(1, 1));
-    caret.movePosition(QTextCursor::StartOfLine);
-    QList<int> starts{caret.position()};
-    while (caret.movePosition(QTextCursor::Down)
-           && edit->cursorRect(caret).top() < edit->height()) {
-        caret.movePosition(QTextCursor::StartOfLine);
-        starts.append(caret.position());
-    }
-    return starts;
-}
-
 // A long paragraph, held in pieces, shows and works as one: random keys and clicks on it and
 // on a plain editor beside it holding it whole leave the same text, caret and selection, and
 // every line on show starts where the plain editor's does. A screen reader reads it as it
@@ -151,8 +109,17 @@ TEST_F(AnswerBox, ALongParagraphInPiecesWorksAsOne)
     for (int i = 0; paragraph.size() < 60000; ++i)
         paragraph +=
             (i % 9 ? u"word" : u"non\u00a0breaking") + QString::number(i) + (i % 7 ? u" " : u"  ");
-    RandomUser user;
-    if (user.below(2))
+    // RANDOM_SEED=n replays a run, whose seed is printed first and in a failure, and
+    // RANDOM_STEPS=n sets how many steps it takes.
+    bool replay = false;
+    qulonglong seed = qEnvironmentVariable("RANDOM_SEED").toULongLong(&replay);
+    seed = replay ? seed : std::random_device()();
+    std::cout << "RANDOM_SEED=" << seed << std::endl;
+    std::mt19937_64 random(seed);
+    const auto below = [&](int n) {
+        return std::uniform_int_distribution<int>(0, n - 1)(random);
+    };
+    if (below(2))
         paste(paragraph);
     else
         box()->insertPlainText(paragraph); // as the program puts it: one block
@@ -189,7 +156,7 @@ TEST_F(AnswerBox, ALongParagraphInPiecesWorksAsOne)
         both([&](QPlainTextEdit *edit) { QTest::keyClick(edit, k.key(), k.keyboardModifiers()); });
     };
     const auto key = [&] {
-        const QKeyCombination k = keys[user.below(int(keys.size()))][0];
+        const QKeyCombination k = keys[below(int(keys.size()))][0];
         keyBoth(k);
         // Up or down from a blank at a seam can land a character off the plain editor's
         // place; the editors go on from the box's.
@@ -211,12 +178,11 @@ TEST_F(AnswerBox, ALongParagraphInPiecesWorksAsOne)
         QList<int> joins;
         for (QTextBlock b = box()->document()->begin().next(); b.isValid(); b = b.next())
             joins.append({b.position() - 2, b.position() - 1, b.position()});
-        caretAt(!joins.isEmpty() && user.below(2)
-                    ? joins[user.below(int(joins.size()))]
-                    : user.below(int(plain.document()->characterCount())));
+        caretAt(!joins.isEmpty() && below(2) ? joins[below(int(joins.size()))]
+                                             : below(int(plain.document()->characterCount())));
     };
     const auto wheel = [&] {
-        const int notches = user.below(9) - 4;
+        const int notches = below(9) - 4;
         both([&](QPlainTextEdit *edit) {
             const QPointF at = edit->viewport()->rect().center();
             QWheelEvent turn(at, edit->viewport()->mapToGlobal(at), {}, {0, 120 * notches},
@@ -240,12 +206,18 @@ TEST_F(AnswerBox, ALongParagraphInPiecesWorksAsOne)
             for (int i = 0; i < block.layout()->lineCount(); ++i)
                 natural.append(block.position() + block.layout()->lineAt(i).textStart());
         }
-        const QList<int> shown = linesOnShow(box());
+        QList<int> shown; // the starts of the lines on show, as a caret walking down finds them
+        QTextCursor walk = box()->cursorForPosition(QPoint(1, 1));
+        do {
+            walk.movePosition(QTextCursor::StartOfLine);
+            shown.append(walk.position());
+        } while (walk.movePosition(QTextCursor::Down)
+                 && box()->cursorRect(walk).top() < box()->height());
         for (int at : shown) // in pieces of a few thousand characters at most
             ASSERT_LE(box()->document()->findBlock(at).length(), planner::LongestPiece + 1);
         ASSERT_EQ(shown, natural.mid(natural.indexOf(shown.front()), shown.size()));
         // A screen reader reading a line anywhere hears the paragraph's own line.
-        const int anywhere = user.below(std::max(1, plain.document()->characterCount() - 1));
+        const int anywhere = below(std::max(1, plain.document()->characterCount() - 1));
         std::pair<int, int> line;
         QAccessible::queryAccessibleInterface(box())->textInterface()->textAtOffset(
             anywhere, QAccessible::LineBoundary, &line.first, &line.second);
@@ -280,7 +252,12 @@ TEST_F(AnswerBox, ALongParagraphInPiecesWorksAsOne)
     }
     std::vector<std::function<void()>> steps(20, key); // mostly keys
     steps.insert(steps.end(), {place, place, tripleClick, wheel});
-    user.run(steps, check);
+    const int count = qEnvironmentVariableIntValue("RANDOM_STEPS");
+    for (int i = 0; i < (count > 0 ? count : 300) && !HasFailure(); ++i) {
+        steps[size_t(below(int(steps.size())))]();
+        check();
+    }
+    ASSERT_FALSE(HasFailure()) << "RANDOM_SEED=" << seed;
     const QString worked = text();
     EXPECT_EQ(accessibleText(box()).replace(u"\n"_s, u"\r\n"_s), worked);
     while (box()->isUndoAvailable())

@@ -62,16 +62,13 @@ TEST_F(PrintLayout, PrintingAsksFirstAndTellsAFailureButNotACancel)
 {
     print({platform::Answer::No});
     EXPECT_EQ(platform.jobs, 0);
-    EXPECT_EQ(view.boxes,
-              std::vector<platform::Message>(
-                  1,
-                  {u"Are you sure that you wish to print the Work Sheet?"_s,
-                   platform::Buttons::YesNo, platform::Icon::Question, u"Orvanta"_s}));
+    const platform::Message asked{u"Are you sure that you wish to print the Work Sheet?"_s,
+                                  platform::Buttons::YesNo, platform::Icon::Question, u"Orvanta"_s};
+    EXPECT_EQ(view.boxes, std::vector{asked});
     platform.printerFailsAt = 3;
     print();
     EXPECT_EQ(view.boxes.back(),
-              (platform::Message{u"Command1_Click_error 482"_s, platform::Buttons::Ok,
-                                 platform::Icon::None, u"Orvanta"_s}));
+              (platform::Message{.text = u"Command1_Click_error 482"_s, .title = u"Orvanta"_s}));
     platform.printed.clear();
     platform.printerError = platform::CancelledError;
     print();

@@ -10,11 +10,13 @@
 #include <deque>
 #include <map>
 
-inline void PrintTo(const platform::Message &box, std::ostream *out)
+namespace platform {
+inline void PrintTo(const Message &box, std::ostream *out) // found by gtest beside Message
 {
     *out << int(box.buttons) << '/' << int(box.icon) << ' ' << box.title.toStdString() << ": "
          << box.text.toStdString();
 }
+} // namespace platform
 
 // Message boxes answered from a script, and kept for the test to read.
 struct ScriptedBoxes

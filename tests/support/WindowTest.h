@@ -22,6 +22,7 @@ public:
     }
     int printWindowImage(QWidget &window) override
     {
+        ++windowPrints;
         if (onPrintWindow)
             onPrintWindow(window);
         return printing ? printing->printWindowImage(window) : windowPrintError;
@@ -38,6 +39,7 @@ public:
 
     std::function<void(QDialog &)> onModal; // shows, drives and closes a modal window
     std::function<void(QWidget &)> onPrintWindow; // looks at a window as it is printed
+    int windowPrints = 0;
     int windowPrintError = 0;
     platform::Printing *printing = nullptr;
     QStringList help; // path#context of each help request
