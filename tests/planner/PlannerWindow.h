@@ -16,8 +16,6 @@ protected:
     using Step = planner::Navigation::Step;
     using Tool = planner::PlannerTool;
 
-    void SetUp() override { open(); }
-
     QPushButton *step(Step index) const { return find<QPushButton>(u"Command1_%1"_s.arg(index)); }
     QPushButton *tool(int16_t i) const { return find<QPushButton>(u"Command4_%1"_s.arg(i)); }
     // The answer box, once a screen has needed it.

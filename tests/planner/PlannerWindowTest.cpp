@@ -73,14 +73,6 @@ TEST_F(MainWindow, EachPlannerWalksToASheetSavedAsShown)
               planner::workSheetFileText(window->answerText()));
 }
 
-TEST_F(MainWindow, TheCloseBoxEndsTheProgramWithoutAQuestion)
-{
-    start(Tool::Strategy);
-    window->close();
-    EXPECT_EQ(platform.programEnds, 1);
-    EXPECT_TRUE(platform.boxes.empty());
-}
-
 // On a screen without an answer box the notes take the focus, labelled by the title and
 // described by the whole guidance, which a screen reader speaks in that order; from one such
 // screen to the next, where the focus stays, they are a new object, which is read anew.
@@ -104,9 +96,10 @@ TEST_F(MainWindow, TheNotesReadAScreenWithoutABox)
     EXPECT_EQ(read->text(QAccessible::Description), find<QLabel>("Label2")->text().trimmed());
 }
 
-// The keyboard alone walks a planner to a saved and printed sheet and back. A screen reader
-// finds every control named, hears each screen once as the focus lands on something new that
-// reads it, and each press through its interface returns before the box or window it opens.
+// The keyboard alone walks a planner to a saved and printed sheet and back, and closing the
+// window ends the program without a question. A screen reader finds every control named, hears
+// each screen once as the focus lands on something new that reads it, and each press through
+// its interface returns before the box or window it opens.
 TEST_F(MainWindow, TheKeyboardAndAScreenReaderReachEverything)
 {
     QPointer<QWidget> last; // a new box may take an old one's address
@@ -168,6 +161,10 @@ TEST_F(MainWindow, TheKeyboardAndAScreenReaderReachEverything)
     key(Qt::Key_I, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return state().currentScreen == 0; }));
     EXPECT_EQ(read(), u"Command4_3");
+    start(Tool::Strategy);
+    platform.boxes.clear();
+    window->close(); // Alt+F4, or the close box
+    EXPECT_TRUE(platform.programEnds == 1 && platform.boxes.empty());
 }
 
 } // namespace

@@ -49,7 +49,7 @@ public:
 template<typename Window> class WindowTest : public ::testing::Test
 {
 protected:
-    void open()
+    void SetUp() override
     {
         window = std::make_unique<Window>(platform, platform);
         window->show();

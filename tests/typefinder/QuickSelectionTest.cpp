@@ -87,19 +87,11 @@ protected:
     QuickSelection selection{view};
 };
 
-// Every check starts with a customer, Step 3 not yet offered.
-TEST_F(QuickSelectionRules, ACheckStartsWithACustomer)
-{
-    EXPECT_EQ(view.state(), u"Frame2 Frame3 Label5 | ");
-    EXPECT_TRUE(view.selected[Control::Option1]);
-    EXPECT_EQ(view.focus, Control::Option1);
-    EXPECT_EQ(view.captions[Control::Frame2], u"Step 2 - Which best describes the customer");
-}
-
-// Choosing who is checked starts afresh: no answers, no panel, Step 3 hidden, and Steps 2
-// and 3 in that audience's wording, "you" for the user only.
+// A check starts with a customer. Choosing who is checked starts afresh: no answers, no panel,
+// Step 3 hidden, and Steps 2 and 3 in that audience's wording, "you" for the user only.
 TEST_F(QuickSelectionRules, ChoosingWhoStartsAfreshInTheirWording)
 {
+    EXPECT_EQ(view.captions[Control::Frame2], u"Step 2 - Which best describes the customer");
     selection.chooseSpeed(true);
     choose(Control::Option5, [&] { selection.ShowDescription(true); });
     selection.chooseAudience(Self);

@@ -1,4 +1,5 @@
 #include "Description.h"
+#include "HelpTopics.h"
 #include "TraitList.h"
 #include "TraitTable.h"
 #include "TraitTest.h"
@@ -69,12 +70,19 @@ TEST_F(Traits, EachQuestionOffersOneOfEachTypeAndEachListItsTypesTraits)
     }
 }
 
-// Ties go to the earlier type in the order In Charge, Enthusiastic, Friendly, Details.
-TEST_F(Traits, TheHighestCountWinsAndATieGoesToTheEarlierType)
+// Ties go to the earlier type in the order In Charge, Enthusiastic, Friendly, Details; only
+// "Don't Know" gives none, and nothing counts after the last question.
+TEST_F(Traits, TheHighestCountWinsATieTheEarlierTypeAndOnlyDontKnowNone)
 {
     EXPECT_EQ(answered(u"EEEEEEEEEFFFFFFFFFDDDDDD").result(), Enthusiastic);
     EXPECT_EQ(answered(u"IIIIIIEEEEEEFFFFFFDDDDDD").result(), InCharge);
     EXPECT_EQ(answered(u"IEEFFFDDDD--------------").result(), Details);
+    TraitTest dunno = answered(QString(24, u'-'));
+    EXPECT_EQ(dunno.answer(1), TraitTest::Next::NoResult);
+    EXPECT_EQ(dunno.result(), std::nullopt);
+    TraitTest test = answered(u"IIIIIIIIIIIIIIIIIIIIIIII");
+    EXPECT_EQ(test.answer(2), TraitTest::Next::Results);
+    EXPECT_EQ(test.counts(), (std::array<int16_t, 4>{24, 0, 0, 0}));
 }
 
 // The tallest bar reaches at most 3200 twips above the base line at 3800: 3200 / 9 is 355
@@ -85,16 +93,6 @@ TEST_F(Traits, TheBarsStandOnTheBaseLineScaledToTheHighestCount)
     for (const TraitTest::Bar &bar : answered(u"EEEEEEEEEFFFFFFFFFDDDDDD").bars())
         shown.append(u"%1/%2/%3"_s.arg(bar.height).arg(bar.top).arg(bar.caption));
     EXPECT_EQ(shown.join(u' '), u"0/3800/0 3195/605/9 3195/605/9 2130/1670/6");
-}
-
-TEST_F(Traits, OnlyDontKnowGivesNoResultAndNothingCountsAfterTheLastQuestion)
-{
-    TraitTest dunno = answered(QString(24, u'-'));
-    EXPECT_EQ(dunno.answer(1), TraitTest::Next::NoResult);
-    EXPECT_EQ(dunno.result(), std::nullopt);
-    TraitTest test = answered(u"IIIIIIIIIIIIIIIIIIIIIIII");
-    EXPECT_EQ(test.answer(2), TraitTest::Next::Results);
-    EXPECT_EQ(test.counts(), (std::array<int16_t, 4>{24, 0, 0, 0}));
 }
 
 // The type's name, a blank line, the audience's headings each with a sentence, a blank
@@ -125,5 +123,20 @@ TEST(Description, EachOfTheTwelveHasItsShape)
     EXPECT_TRUE(ComposeDescription(Details, Associate).endsWith(u" Let them be the expert."));
 }
 // clang-format on
+
+// A topic is what its section holds, found by its context number alone; a link leads to a
+// topic only as "#N", N a positive number.
+TEST(HelpTopics, ATopicIsItsSectionAndALinkItsNumber)
+{
+    const QString file = u"<section id=\"1\"><h1>Contents</h1></section>"
+                         u"<section id=\"12\"><p>Twelve</p></section>"_s;
+    EXPECT_EQ(help::topic(file, 12), u"<p>Twelve</p>");
+    EXPECT_EQ(help::topic(file, 1), u"<h1>Contents</h1>");
+    EXPECT_EQ(help::topic(file, 2), u"");
+    EXPECT_EQ(help::topic(u"<section id=\"3\">unended"_s, 3), u"");
+    EXPECT_EQ(help::linkedContext(u"#12"_s), 12);
+    for (const QString &link : {u"12"_s, u"#0"_s, u"#-3"_s, u"#x"_s, u"https://example.org/#2"_s})
+        EXPECT_EQ(help::linkedContext(link), 0) << link.toStdString();
+}
 
 } // namespace
