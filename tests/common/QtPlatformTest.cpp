@@ -84,11 +84,7 @@ TEST_F(RealPlatform, AFileIsReplacedWholeOrNotAtAllAndNeverThroughALink)
 // The day without a leading zero, the month in full, the year in four digits.
 TEST_F(RealPlatform, TodayIsTheDayTheMonthInFullAndTheYear)
 {
-    const QDate before = QDate::currentDate();
-    const QString today = platform.today();
-    const QDate day = QDate::fromString(today, u"d MMMM yyyy"_s); // in English
-    EXPECT_TRUE(day == before || day == QDate::currentDate()) << today.toStdString();
-    EXPECT_EQ(day.toString(u"d MMMM yyyy"_s), today); // "5", not "05"
+    EXPECT_EQ(platform.today(), QDate::currentDate().toString(u"d MMMM yyyy"_s)); // "5", not "05"
 }
 
 // A program that is not there is told apart from one that would not start.
@@ -117,10 +113,9 @@ int printed(const QString &pdf, const QStringList &answers)
     return printer->finish();
 }
 
-// Every answer reads back in order, in any script, with blanks or none, within the printable
-// width, over more than one page, each line in its size (16, 14 and 11 points), a line break
-// in an answer one line down; a long job shows its progress, and Cancel ends it as a cancelled
-// print dialog does.
+// Every answer reads back in order, in any script, within the printable width, over pages, each
+// line in its size (16, 14 and 11 points), a line break in an answer one line down; a long job
+// shows its progress, and Cancel ends it as a cancelled print dialog does.
 TEST(PrintingAnyScript, EveryAnswerReadsBackInOrderAndALongJobCanBeCancelled)
 {
     const QTemporaryDir folder;

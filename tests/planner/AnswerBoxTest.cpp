@@ -36,11 +36,6 @@ protected:
         QApplication::clipboard()->setMimeData(data);
         QTest::keyClick(box(), Qt::Key_V, Qt::ControlModifier);
     }
-    void toFreeBox() const
-    {
-        type(u"Budget review"_s);
-        press(Step::Forward);
-    }
 };
 
 // The name is one line of at most 40 characters, however wide, whatever is typed. A paste, an
@@ -90,21 +85,22 @@ TEST_F(AnswerBox, EveryWayInKeepsTheNameBoxsRule)
 // that a file and a printer know.
 TEST_F(AnswerBox, ShiftReturnBreaksTheLineAsReturnDoes)
 {
-    toFreeBox();
+    type(u"Budget review"_s);
+    press(Step::Forward); // to a free answer
     type(u"Room 4"_s);
     QTest::keyClick(box(), Qt::Key_Return, Qt::ShiftModifier);
     type(u"Monday"_s);
     EXPECT_EQ(text(), u"Room 4\r\nMonday");
 }
 
-// A long paragraph, held in pieces, shows and works as one: random keys and clicks on it and
-// on a plain editor beside it holding it whole leave the same text, caret and selection, and
-// every line on show starts where the plain editor's does. A screen reader reads it as it
-// holds; undo takes back all, redo brings all again; it survives a cut and paste and leaving
-// the screen.
+// A long paragraph, held in pieces, shows and works as one: keys, clicks and the wheel on it
+// and on a plain editor holding it whole leave the same text, caret, selection and lines on
+// show. A screen reader reads it as it holds; undo takes back all and redo brings it again; it
+// survives a cut and paste and leaving the screen.
 TEST_F(AnswerBox, ALongParagraphInPiecesWorksAsOne)
 {
-    toFreeBox();
+    type(u"Budget review"_s);
+    press(Step::Forward); // to a free answer
     QString paragraph;
     for (int i = 0; paragraph.size() < 60000; ++i)
         paragraph +=

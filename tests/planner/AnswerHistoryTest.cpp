@@ -10,19 +10,15 @@ namespace {
 // Undoes every step there is, then redoes them, applying each change to `text`.
 QStringList walkBackAndForth(AnswerHistory &history, QString text)
 {
+    QStringList seen{text};
     const auto apply = [&](const TextChange &c) {
         EXPECT_EQ(text.sliced(c.at, c.removed.size()), c.removed);
-        text.replace(c.at, c.removed.size(), c.inserted);
+        seen.append(text.replace(c.at, c.removed.size(), c.inserted));
     };
-    QStringList seen{text};
-    while (const auto change = history.undo()) {
+    while (const auto change = history.undo())
         apply(*change);
-        seen.append(text);
-    }
-    while (const auto change = history.redo()) {
+    while (const auto change = history.redo())
         apply(*change);
-        seen.append(text);
-    }
     return seen;
 }
 

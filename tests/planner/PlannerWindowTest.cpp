@@ -35,8 +35,7 @@ TEST_F(MainWindow, EachScreenShowsInItsPlace)
 {
     EXPECT_EQ(window->size(), QSize(601, 442)); // 9015 x 6630 twips
     start(Tool::Meeting);
-    EXPECT_EQ(showing(), u"Frame2 Picture1 Command2");
-    click(find("Command2"));
+    click({"Command2"});
     EXPECT_EQ(platform.started, QStringList{u"/opt/orvanta/velkin"_s});
     press(Step::Forward);
     EXPECT_EQ(box()->height(), 20); // 300 twips, the naming screen's one line
@@ -67,7 +66,7 @@ TEST_F(MainWindow, EachPlannerWalksToASheetSavedAsShown)
     QTest::keyClick(box(), Qt::Key_Return);
     type(u"Added in the sheet"_s);
     platform.answers = {platform::Answer::Yes};
-    click(find("Command3"));
+    click({"Command3"});
     EXPECT_TRUE(window->answerText().endsWith(u"by Friday\r\nAdded in the sheet"));
     EXPECT_EQ(platform.files[u"/opt/orvanta/Docs/Launch.doc"_s],
               planner::workSheetFileText(window->answerText()));

@@ -9,11 +9,9 @@ using Application = QCoreApplication;
 
 #include <gtest/gtest.h>
 
-// Any warning from Qt or from us fails the test that caused it, but for those
-// the platform prints whatever the program does: the offscreen platform cannot
-// size a window's frame to its contents, raise a popup or grab the keyboard for
-// it, and random text reaches scripts that no installed font shapes, where Qt
-// draws what it can.
+// Any warning from Qt or from us fails the test that caused it, but the offscreen
+// platform's notes on what it cannot do (size a frame, raise a popup, grab the
+// keyboard) and Qt's on scripts that no installed font shapes.
 void failOnWarning(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     if (type != QtDebugMsg && type != QtInfoMsg

@@ -67,7 +67,6 @@ protected:
     {
         return find<T>(window.get(), name);
     }
-    static void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
     static void click(const QWidget *parent, QAnyStringView name,
                       Qt::MouseButton button = Qt::LeftButton)
     {

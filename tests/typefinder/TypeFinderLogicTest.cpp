@@ -96,8 +96,7 @@ TEST_F(Traits, TheBarsStandOnTheBaseLineScaledToTheHighestCount)
 }
 
 // The type's name, a blank line, the audience's headings each with a sentence, a blank
-// line and the summary; an audience's summary by a spot of its wording. Expected texts
-// keep one type to a line of code.
+// line and the summary; an audience's summary by a spot of its wording.
 // clang-format off
 TEST(Description, EachOfTheTwelveHasItsShape)
 {
