@@ -4,7 +4,6 @@
 #include "Velkin.h"
 #include "WindowTest.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
