@@ -84,7 +84,9 @@ TEST_F(RealPlatform, AFileIsReplacedWholeOrNotAtAllAndNeverThroughALink)
 // The day without a leading zero, the month in full, the year in four digits.
 TEST_F(RealPlatform, TodayIsTheDayTheMonthInFullAndTheYear)
 {
-    EXPECT_EQ(platform.today(), QDate::currentDate().toString(u"d MMMM yyyy"_s)); // "5", not "05"
+    const QDate before = QDate::currentDate(); // a run may cross midnight
+    const QString today = platform.today(), format = u"d MMMM yyyy"_s; // "5", not "05"
+    EXPECT_TRUE(today == before.toString(format) || today == QDate::currentDate().toString(format));
 }
 
 // A program that is not there is told apart from one that would not start.

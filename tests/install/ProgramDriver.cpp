@@ -87,7 +87,8 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         auto *dialog = qobject_cast<QDialog *>(watched);
-        if (event->type() == QEvent::Show && dialog && dialog->isModal())
+        if (event->type() == QEvent::Show && dialog && dialog->isModal()
+            && !dialog->inherits("QProgressDialog")) // a print under way
             QTimer::singleShot(0, dialog, [dialog] { answer(dialog); });
         return false;
     }

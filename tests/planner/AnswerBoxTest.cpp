@@ -186,10 +186,9 @@ TEST_F(AnswerBox, ALongParagraphInPiecesWorksAsOne)
         });
     };
     const auto check = [&](bool hear = true) {
-        const auto caret = [](QPlainTextEdit *e) {
-            return std::pair(e->textCursor().anchor(), e->textCursor().position());
-        };
-        ASSERT_EQ(caret(box()), caret(&plain));
+        const QTextCursor caret = box()->textCursor(), its = plain.textCursor();
+        ASSERT_EQ(std::pair(caret.anchor(), caret.position()),
+                  std::pair(its.anchor(), its.position()));
         const QString held = text().replace(u"\r\n"_s, u"\n"_s),
                       kept = plain.document()->toRawText().replace(u'\u2029', u'\n');
         ASSERT_TRUE(held == kept) << "from "
@@ -246,7 +245,9 @@ TEST_F(AnswerBox, ALongParagraphInPiecesWorksAsOne)
     both([](QPlainTextEdit *edit) { edit->resize(edit->width() - 40, edit->height()); });
     const QScrollBar *bar = box()->verticalScrollBar();
     while (bar->value() < bar->maximum() && !HasFailure()) {
+        const int was = bar->value();
         wheel(-12);
+        ASSERT_GT(bar->value(), was);
         check(false);
     }
     for (int piece = 1; piece < std::min(6, box()->document()->blockCount()); ++piece) {

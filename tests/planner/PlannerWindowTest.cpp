@@ -35,6 +35,7 @@ TEST_F(MainWindow, EachScreenShowsInItsPlace)
 {
     EXPECT_EQ(window->size(), QSize(601, 442)); // 9015 x 6630 twips
     start(Tool::Meeting);
+    EXPECT_EQ(showing(), u"Frame2 Picture1 Command2");
     click({"Command2"});
     EXPECT_EQ(platform.started, QStringList{u"/opt/orvanta/velkin"_s});
     press(Step::Forward);
@@ -56,7 +57,6 @@ TEST_F(MainWindow, EachPlannerWalksToASheetSavedAsShown)
     for (const Tool tool : {Tool::Presentation, Tool::Meeting, Tool::Strategy, Tool::PhoneCall}) {
         start(tool);
         walkToSheet({{2, u"Q3 review"_s}, {3, u"Q3 review"_s}}); // either may be the naming screen
-        EXPECT_EQ(title(), state().toolName + u" Summary");
         platform.answers = {platform::Answer::Yes};
         press(Step::Finished);
     }

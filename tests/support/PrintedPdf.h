@@ -21,8 +21,8 @@ struct PdfPrinters final : platform::Printers
     QString pdf;
 };
 
-// A printed PDF file read back with poppler's tools: its pages, its paper, its
-// text, each word and where it lies, and how many pictures it holds.
+// A printed PDF file read back with poppler's tools: its pages, its text, each
+// word and where it lies, and how many pictures it holds.
 struct PrintedPdf
 {
     struct Word
@@ -35,9 +35,7 @@ struct PrintedPdf
     {
         reading = run(u"pdftotext"_s, {path, u"-"_s});
         const QString boxes = run(u"pdftotext"_s, {u"-bbox"_s, path, u"-"_s});
-        static const QRegularExpression page(uR"re(<page width="([\d.]+)" height="([\d.]+)">)re"_s);
-        for (const QRegularExpressionMatch &m : page.globalMatch(boxes))
-            paper = pages++ ? paper : QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
+        pages = int(boxes.count(u"<page "_s));
         static const QRegularExpression word(
             uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_s);
         for (const QRegularExpressionMatch &m : word.globalMatch(boxes)) {
@@ -68,7 +66,6 @@ struct PrintedPdf
     }
 
     int pages = 0;
-    QSizeF paper; // of the first page, in points
     QString reading; // all the text, right-to-left words turned to reading order
     QList<Word> words;
     int pictures = 0;

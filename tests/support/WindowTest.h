@@ -10,7 +10,7 @@
 
 // The platform for window tests: the logic's fake, and window services that
 // answer boxes from a script, let the test drive modal windows and record help
-// and printing, which is for real where the test gives a printing.
+// and printed windows, printed for real where the test gives a printing.
 class TestPlatform final : public FakePlatform,
                            public platform::WindowPlatform,
                            public ScriptedBoxes

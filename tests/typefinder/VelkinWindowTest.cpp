@@ -47,8 +47,6 @@ TEST_F(VelkinWindow, EachChoiceShowsItsTypeInThePanel)
             }
         }
     }
-    EXPECT_EQ(find<QAbstractButton>("Option8")->text(),
-              u"You would like to do a detailed test on this person.");
 }
 
 // The keyboard alone chooses who and how, by any arrow, runs the test, and reads the description
@@ -206,11 +204,13 @@ TEST_F(VelkinWindow, PrintingAsksFirstAndTellsAFailureOnlyOfTheResults)
     using enum platform::Answer;
     runTest([&](QDialog &test) {
         answerLetters(test, u"FFFFFFFFFFDDDDDDDDIIIIEE");
+        const QString shown = find<QLabel>(&test, "Label3")->text();
         platform.answers = {No, Yes, Yes};
         for (const int error : {0, platform::PrinterError, platform::CancelledError}) {
             platform.windowPrintError = error;
             click(&test, "Command3");
         }
+        EXPECT_EQ(find<QLabel>(&test, "Label3")->text(), shown) << "the screen's wording back";
     });
     platform.windowPrintError = platform::PrinterError;
     platform.answers = {No, Yes};
