@@ -55,6 +55,15 @@ protected:
             << panel().toStdString();
     }
 
+    // What printing a window changes for paper: the panel's colours, or the results' wording.
+    static QString printFace(const QWidget &window)
+    {
+        if (const auto *panel = window.findChild<QPlainTextEdit *>(u"Label4"_s))
+            return panel->palette().color(QPalette::Text).name()
+                + panel->palette().color(QPalette::Base).name();
+        return find<QLabel>(&window, "Label5")->text() + u'|'
+            + find<QLabel>(&window, "Label3")->text();
+    }
     // Opens the detailed test and lets `drive` work it before it closes.
     void runTest(const std::function<void(QDialog &)> &drive)
     {

@@ -204,13 +204,13 @@ TEST_F(VelkinWindow, PrintingAsksFirstAndTellsAFailureOnlyOfTheResults)
     using enum platform::Answer;
     runTest([&](QDialog &test) {
         answerLetters(test, u"FFFFFFFFFFDDDDDDDDIIIIEE");
-        const QString shown = find<QLabel>(&test, "Label3")->text();
+        const QString shown = printFace(test);
         platform.answers = {No, Yes, Yes};
         for (const int error : {0, platform::PrinterError, platform::CancelledError}) {
             platform.windowPrintError = error;
             click(&test, "Command3");
         }
-        EXPECT_EQ(find<QLabel>(&test, "Label3")->text(), shown) << "the screen's wording back";
+        EXPECT_EQ(printFace(test), shown) << "the screen's wording back";
     });
     platform.windowPrintError = platform::PrinterError;
     platform.answers = {No, Yes};
@@ -239,22 +239,15 @@ TEST_F(VelkinWindow, EachWindowPrintsAsTextAcrossThePageWithItsChangesForPaper)
     printers.pdf = folder.filePath(u"window.pdf"_s);
     platform::QtPrinting printing(printers);
     platform.printing = &printing;
-    const auto face = [](const QWidget &window) -> QString {
-        if (const auto *panel = window.findChild<QPlainTextEdit *>(u"Label4"_s))
-            return panel->palette().color(QPalette::Text).name()
-                + panel->palette().color(QPalette::Base).name();
-        return find<QLabel>(&window, "Label5")->text() + u'|'
-            + find<QLabel>(&window, "Label3")->text();
-    };
     QString printedFace;
     platform.onPrintWindow = [&](QWidget &shown) {
-        printedFace = face(shown);
+        printedFace = printFace(shown);
     };
     const auto print = [&](const QWidget &shown) {
-        const QString onScreen = face(shown);
+        const QString onScreen = printFace(shown);
         platform.answers = {platform::Answer::Yes};
         click(&shown, "Command3");
-        EXPECT_EQ(face(shown), onScreen);
+        EXPECT_EQ(printFace(shown), onScreen);
         PrintedPdf printed(printers.pdf);
         EXPECT_EQ(printed.pages, 1);
         // Each caption lies on its button's place on the page.
